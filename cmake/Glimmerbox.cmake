@@ -7,7 +7,7 @@ function(gb_add_test)
   set_target_properties(${T_NAME} PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests
     AUTOMOC ON)
-  target_link_libraries(${T_NAME} PRIVATE gbtestmain ${T_LIBS} GTest::gtest GTest::gmock)
+  target_link_libraries(${T_NAME} PRIVATE gbtestmain ${T_LIBS} Qt6::Test GTest::gtest GTest::gmock)
   target_compile_definitions(${T_NAME} PRIVATE
     GB_BIN_DIR="${GB_BIN_DIR}"
     GB_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

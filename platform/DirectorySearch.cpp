@@ -25,7 +25,7 @@ bool Describe(const std::string& folder, const std::string& name, DirectoryEntry
     if (S_ISDIR(st.st_mode)) entry.attributes |= AttrDirectory;
     else entry.attributes |= AttrArchive;
     if (!name.empty() && name[0] == '.') entry.attributes |= AttrHidden;
-    if (access(full.c_str(), W_OK) != 0) entry.attributes |= AttrReadOnly;
+    if ((st.st_mode & 0222) == 0 || access(full.c_str(), W_OK) != 0) entry.attributes |= AttrReadOnly;
     entry.size = int64_t(st.st_size);
     entry.modified = int64_t(st.st_mtime);
     return true;

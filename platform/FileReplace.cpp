@@ -16,7 +16,9 @@ bool ReplaceFileContents(const std::string& path, std::string_view data) {
 
     struct stat old {};
     bool existed = stat(target.c_str(), &old) == 0;
-    if (existed && (!S_ISREG(old.st_mode) || access(target.c_str(), W_OK) != 0)) return false;
+    // A file without any write permission is read-only, also for the superuser.
+    if (existed && (!S_ISREG(old.st_mode) || (old.st_mode & 0222) == 0 || access(target.c_str(), W_OK) != 0))
+        return false;
 
     std::string temporary = target + ".XXXXXX";
     int fd = mkstemp(temporary.data());

@@ -118,14 +118,17 @@ std::string LongPathOf(const std::string& path) {
     // on this file system many ordinary folders (~/.local ...) are hidden.
     const uint32_t any = AttrReadOnly | AttrHidden | AttrSystem | AttrDirectory | AttrArchive;
     std::string result;
+    bool lost = false; // below a missing folder nothing can be found
     size_t at = (!path.empty() && path[0] == '/') ? 1 : 0;
     while (at <= path.size()) {
         size_t slash = path.find('/', at);
         std::string component = path.substr(at, slash == std::string::npos ? std::string::npos : slash - at);
         if (!component.empty() || slash == std::string::npos) {
-            std::vector<DirectoryEntry> found = FindEntries(result + "/" + component, any);
+            std::vector<DirectoryEntry> found;
+            if (!lost) found = FindEntries(result + "/" + component, any);
             result += "/";
             if (!found.empty()) result += found.front().name;
+            else lost = true;
         }
         if (slash == std::string::npos) break;
         at = slash + 1;

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     qputenv("GLIMMERBOX_HOME", QDir(home.path()).filePath("settings").toUtf8());
     qputenv("XDG_RUNTIME_DIR", QDir(home.path()).filePath("run").toUtf8());
     QDir().mkpath(QDir(home.path()).filePath("run"));
+    QFile::setPermissions(QDir(home.path()).filePath("run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QApplication app(argc, argv);
     gb::InstallJapaneseLocale();
     gb::InstallFontSubstitutions();
