@@ -56,9 +56,9 @@ FormAbout::FormAbout(QWidget* owner) : QDialog(owner) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
         QApplication::sendEvent(this, &press);
     });
-    // Every character typed anywhere in the box counts.
+    // Every character typed in the box counts: keys the focused button does not use
+    // reach the box itself.
     installEventFilter(this);
-    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
 std::string& FormAbout::TypedText() {
@@ -72,8 +72,8 @@ int FormAbout::VersionRevision() { return GB_VERSION_REVISION; }
 const char* FormAbout::LegalCopyright() { return "Copyright (C) 2026 Glimmerbox の開発者"; }
 const char* FormAbout::LegalTrademarks() { return "Glimmerbox"; }
 
-bool FormAbout::eventFilter(QObject*, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
+bool FormAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == this && event->type() == QEvent::KeyPress) {
         QString text = static_cast<QKeyEvent*>(event)->text();
         if (!text.isEmpty() && text[0].isPrint()) Form_KeyPress(text);
     }
@@ -87,8 +87,9 @@ void FormAbout::Form_KeyPress(const QString& text) {
     if (TypedText() == LegalTrademarks()) {
         int twips = TwipsPerPixelY();
         int grow = 1200 / (twips > 0 ? twips : 15);
-        setMinimumHeight(height() + grow);
-        resize(width(), height() + grow);
+        int target = height() + grow;
+        setMinimumHeight(target);
+        resize(width(), target);
     }
 }
 
