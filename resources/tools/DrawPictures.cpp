@@ -8,7 +8,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <cstdio>
+#include "PictureTool.h"
 
 namespace {
 
@@ -119,18 +119,13 @@ QImage ProgramIcon() {
     return image;
 }
 
-bool Save(const QImage& image, const QDir& dir, const char* name) {
-    bool ok = image.save(dir.filePath(QString::fromLatin1(name)), "PNG");
-    std::printf("%s %s\n", ok ? "wrote" : "FAILED", name);
-    return ok;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-    bool ok = Save(Pencil(), dir, "pencil.png") && Save(Splash(), dir, "splash.png") &&
-              Save(ProgramIcon(), dir, "glimmerbox.png");
+    QDir dir = gb::tools::OutputFolder(argc, argv);
+    bool ok = gb::tools::SavePicture(Pencil(), dir, "pencil.png", "PNG") &&
+              gb::tools::SavePicture(Splash(), dir, "splash.png", "PNG") &&
+              gb::tools::SavePicture(ProgramIcon(), dir, "glimmerbox.png", "PNG");
     return ok ? 0 : 1;
 }

@@ -10,7 +10,7 @@
 #include <QRadialGradient>
 #include <QRandomGenerator>
 #include <cmath>
-#include <cstdio>
+#include "resources/tools/PictureTool.h"
 #include <functional>
 
 namespace {
@@ -157,16 +157,14 @@ bool Save(const QDir& dir, const char* name, const std::function<void(QPainter&)
     QPainter p(&image);
     draw(p);
     p.end();
-    bool ok = image.save(dir.filePath(QString::fromUtf8(name)), "JPEG", 85);
-    std::printf("%s %s\n", ok ? "wrote" : "FAILED", name);
-    return ok;
+    return gb::tools::SavePicture(image, dir, name, "JPEG", 85);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    QDir dir = gb::tools::OutputFolder(argc, argv);
     bool ok = Save(dir, "夕焼けの海.jpg", Sunset) && Save(dir, "雪の山.jpg", Mountains) &&
               Save(dir, "花畑.jpg", Flowers) && Save(dir, "三日月の夜.jpg", NightSky) &&
               Save(dir, "港のヨット.jpg", Harbour) && Save(dir, "紅葉.jpg", Autumn);
