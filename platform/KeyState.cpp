@@ -138,6 +138,11 @@ int16_t GetAsyncKeyState(int vk) {
     return static_cast<int16_t>(state);
 }
 
+int16_t GetKeyState(int vk) {
+    if (vk <= 0 || vk > 255) return 0;
+    return static_cast<int16_t>(keys[vk].down ? 0x8000u : 0u);
+}
+
 void SimulateKeyState(int vk, bool down) { Record(vk, down); }
 
 } // namespace gb

@@ -33,6 +33,10 @@ void InstallKeyStateTracker();
 // not handle events.
 int16_t GetAsyncKeyState(int virtualKey);
 
+// The state of a key as the events handled so far left it (high bit: down), which
+// is what a window procedure sees while it handles a message.
+int16_t GetKeyState(int virtualKey);
+
 // Tests press and release keys without a keyboard.
 void SimulateKeyState(int virtualKey, bool down);
 
