@@ -52,6 +52,25 @@ QImage Pencil() {
     return indexed;
 }
 
+// The thumbnail frame "TEMPLATE": 80 x 80 in 16 colours, a one-pixel dark grey border
+// around white with light grey dotted grid lines every 10 pixels.
+QImage Template() {
+    QImage image(80, 80, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int i = 10; i < 80; i += 10)
+        for (int j = 1; j < 79; j += 2) {
+            image.setPixel(i, j, qRgb(192, 192, 192));
+            image.setPixel(j, i, qRgb(192, 192, 192));
+        }
+    for (int i = 0; i < 80; ++i) {
+        image.setPixel(i, 0, qRgb(128, 128, 128));
+        image.setPixel(i, 79, qRgb(128, 128, 128));
+        image.setPixel(0, i, qRgb(128, 128, 128));
+        image.setPixel(79, i, qRgb(128, 128, 128));
+    }
+    return image.convertToFormat(QImage::Format_Indexed8, SixteenColours(), Qt::ThresholdDither);
+}
+
 // The splash: 240 x 80, the title over a evening-sky gradient with a film strip.
 QImage Splash() {
     QImage image(240, 80, QImage::Format_RGB32);
@@ -126,6 +145,7 @@ int main(int argc, char** argv) {
     QDir dir = gb::tools::OutputFolder(argc, argv);
     bool ok = gb::tools::SavePicture(Pencil(), dir, "pencil.png", "PNG") &&
               gb::tools::SavePicture(Splash(), dir, "splash.png", "PNG") &&
-              gb::tools::SavePicture(ProgramIcon(), dir, "glimmerbox.png", "PNG");
+              gb::tools::SavePicture(ProgramIcon(), dir, "glimmerbox.png", "PNG") &&
+              gb::tools::SavePicture(Template(), dir, "template.png", "PNG");
     return ok ? 0 : 1;
 }
