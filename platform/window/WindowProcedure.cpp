@@ -129,7 +129,7 @@ bool HandleMouse(QWidget* source, QWidget* target, Hwnd window, QMouseEvent* e) 
         else if (e->button() == Qt::MiddleButton) message += 6;
         else if (e->button() != Qt::LeftButton) return true;
     }
-    QPoint at = source == target ? e->position().toPoint() : target->mapFrom(source, e->position().toPoint());
+    QPoint at = source == target ? e->position().toPoint() : source->mapTo(target, e->position().toPoint());
     return Dispatch(window, message, MouseKeys(e->buttons(), e->modifiers()), MakeLParam(at.x(), at.y()));
 }
 
