@@ -2,6 +2,12 @@
 
 #include "AppSettings.h"
 #include "GeneralMain.h"
+#include "album/GeneralAlbum.h"
+#include "album/GeneralSheet.h"
+#include "platform/MessageBox.h"
+#include "plugins/GeneralPlugin.h"
+#include "resources/StringTable.h"
+#include "shell/GeneralWin32ExAPI.h"
 #include "platform/Desktop.h"
 #include "shell/CompanionLibraries.h"
 
@@ -81,19 +87,55 @@ void FormMain::Form_Load(const std::string& commandLine) {
 
 void FormMain::RestoreState() {
     LoadSettings();
+    LoadPluginList();
     move(AppSettings.X, AppSettings.Y);
+    BuildPatternList();
 }
 
 void FormMain::StoreState() {
     AppSettings.X = int16_t(x());
     AppSettings.Y = int16_t(y());
+    SavePluginList();
     SaveSettings();
 }
 
-void FormMain::OpenLocation(const std::string& path) {
-    if (!path.empty()) currentFolder_ = path;
-    LabelStatus->setText(currentFolder_.empty() ? QString::fromStdString(AppTitle())
-                                                : QString::fromStdString(currentFolder_));
+void FormMain::OpenLocation(const std::string& given) {
+    std::string path = given;
+    if (!path.empty()) {
+        if (path.front() == '"') path = path.size() >= 2 ? path.substr(1, path.size() - 2) : std::string();
+        if (!path.empty() && path.back() == '/') path.pop_back();
+        Hwnd owner = HandleOf(this);
+        if (path.find('/') == std::string::npos) {
+            MsgBox(owner, LoadResString(10006), AppTitle(), MB_ICONINFORMATION);
+        } else if (!PathExists(path)) {
+            MsgBox(owner, LoadResString(10005), AppTitle(), MB_ICONEXCLAMATION);
+        } else {
+            bool open = true;
+            long at = FindLast(1, path, "Browse.GBX", TextCompare);
+            if (at > 0) {
+                path = path.substr(0, size_t(FindLast(1, path, "/", BinaryCompare) - 1));
+            } else if (FileExists(path)) {
+                open = MsgBox(owner, LoadResString(10007), AppTitle(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+                if (open) path = path.substr(0, size_t(FindLast(1, path, "/", BinaryCompare) - 1));
+            }
+            if (open && !path.empty()) {
+                if (!Album.Folder.empty()) SaveAlbum(Album.Folder);
+                QApplication::processEvents();
+                LoadAlbum(path);
+                BuildGalleryList(!Album.Stored);
+                RelayoutSheet();
+            }
+        }
+    }
+    Reload();
+}
+
+void FormMain::Reload() {
+    LabelStatus->setText(Album.Folder.empty()
+                             ? QString::fromStdString(AppTitle())
+                             : QString::fromUtf8("%1\n%2 枚の写真")
+                                   .arg(QString::fromStdString(Album.Title))
+                                   .arg(Album.GalleryCount));
 }
 
 // Closing is never refused: the open album is put away, every other window unloads,
@@ -107,7 +149,9 @@ void FormMain::closeEvent(QCloseEvent* event) {
     QApplication::quit();
 }
 
-void FormMain::QueryUnload() {}
+void FormMain::QueryUnload() {
+    if (!Album.Folder.empty()) SaveAlbum(Album.Folder);
+}
 
 void FormMain::Unload() {
     hide();

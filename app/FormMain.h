@@ -19,9 +19,8 @@ public:
     void RestoreState();
     void StoreState();
     void OpenLocation(const std::string& path);
-
-    // The folder of the album now open ("" when none).
-    const std::string& CurrentFolder() const { return currentFolder_; }
+    // Brings the controls in line with the current album.
+    void Reload();
 
     QWidget* FrameControler;
     QWidget* PictureTitle;
@@ -38,7 +37,6 @@ private:
     void QueryUnload();
     void Unload();
 
-    std::string currentFolder_;
     bool closing_ = false;
     QPoint dragOffset_;
     bool dragging_ = false;

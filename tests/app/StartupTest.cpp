@@ -1,5 +1,8 @@
 // The whole program, started as a separate process.
+#include "album/GeneralAlbum.h"
 #include "platform/Cp932.h"
+
+#include <QImage>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -96,6 +99,28 @@ TEST_F(ProgramTest, EndingWithSigtermWritesTheSettings) {
     EXPECT_TRUE(text.startsWith("[Main]\r\nAlphaBlend=40\r\nX=12\r\nY=34\r\nClip=0\r\n")) << text.toStdString();
     EXPECT_TRUE(text.contains("[History]\r\nRecent=1\r\n1=/a\r\n[Favorite]\r\nFamily=0\r\n")) << text.toStdString();
     EXPECT_FALSE(text.contains("stale"));
+}
+
+TEST_F(ProgramTest, FolderOnTheCommandLineIsOpenedAndSavedAtTheEnd) {
+    QString album = Path("アルバム one");
+    QDir().mkpath(album);
+    for (const char* name : {"b.jpg", "a.jpg"}) {
+        QImage image(64, 48, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        image.save(QDir(album).filePath(name), "JPEG");
+    }
+    // The whole command line is one path, spaces and all.
+    auto program = Start({Path("アルバム"), "one"});
+    ASSERT_TRUE(WaitForLock());
+    kill(pid_t(program->processId()), SIGTERM);
+    ASSERT_TRUE(program->waitForFinished(20000));
+
+    gb::AlbumInfo stored = gb::ReadAlbumInfo(album.toStdString());
+    EXPECT_TRUE(stored.Stored);
+    EXPECT_EQ(stored.Title, "アルバム one");
+    ASSERT_EQ(stored.GalleryCount, 2);
+    EXPECT_EQ(stored.Gallery(1).FileName, "a.jpg");
+    EXPECT_EQ(stored.Gallery(2).Title, "b");
 }
 
 } // namespace
