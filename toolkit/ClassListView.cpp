@@ -4,8 +4,6 @@
 #include "ListViewControl.h"
 #include "ListViewNotifications.h"
 #include "ToolkitSupport.h"
-#include "platform/KeyState.h"
-#include "platform/window/WindowCapture.h"
 
 #include <QHeaderView>
 #include <QImage>
@@ -300,83 +298,13 @@ void ClassListView::SetColumnHeaderLength(int32_t index, int32_t width) {
 }
 
 LResult ClassListView::Callback(Hwnd, unsigned wmInfo, WParam wParam, LParam lParam, bool&) {
-    switch (wmInfo) {
-    case WM_SETFOCUS:
-        if (Events.GotFocus) Events.GotFocus();
-        break;
-    case WM_KILLFOCUS:
-        if (Events.LostFocus) Events.LostFocus();
-        break;
-    case WM_HELP:
-        WhatsThisHelp();
-        break;
-    case WM_MOUSEMOVE:
-        if (Events.Hover) Events.Hover(int32_t(wParam), LoWord(int32_t(lParam)), HiWord(int32_t(lParam)));
-        break;
-    case WM_KEYDOWN:
-        if (wParam == VK_APPS) {
-            if (Events.Click) Events.Click(2);
-        } else if (Events.KeyPress) {
-            Events.KeyPress(int32_t(wParam));
-        }
-        break;
-    case WM_LBUTTONUP:
-        if (dragging_) {
-            ReleaseCapture();
-            dragging_ = false;
-            if (DragDropMode && Events.Drop) Events.Drop(LoWord(int32_t(lParam)), HiWord(int32_t(lParam)));
-        }
-        break;
-    default:
-        break;
-    }
+    source_.OwnMessage(Events, DragDropMode, [this] { WhatsThisHelp(); }, wmInfo, wParam, lParam);
     return 0;
 }
 
 void ClassListView::Extender_Send(unsigned& wmInfo, WParam&, LParam& lParam) {
-    if (wmInfo != WM_NOTIFY || !lParam) return;
-    const auto* header = reinterpret_cast<const NotifyHeader*>(lParam);
-    if (header->hwndFrom != hListView || !hListView) return;
-    ListViewNotify n = header->code == LVN_BEGINLABELEDIT || header->code == LVN_ENDLABELEDIT
-                           ? ListViewNotify{}
-                           : *reinterpret_cast<const ListViewNotify*>(lParam);
-    switch (header->code) {
-    case LVN_BEGINDRAG:
-        dragging_ = true;
-        if (DragDropMode && Events.Drag) Events.Drag(n.iItem);
-        SetCapture(hListView);
-        break;
-    case LVN_ITEMCHANGED:
-        if (Events.ItemChange) Events.ItemChange(n.iItem, int32_t(n.uNewState));
-        break;
-    case LVN_BEGINLABELEDIT: {
-        const auto* info = reinterpret_cast<const ListViewDispInfo*>(lParam);
-        editWindow_ = info->editor;
-        auto* editor = qobject_cast<QLineEdit*>(WidgetOf(editWindow_));
-        editBefore_ = editor ? LimitedText(editor->text()).toStdString() : std::string();
-        break;
-    }
-    case LVN_ENDLABELEDIT: {
-        const auto* info = reinterpret_cast<const ListViewDispInfo*>(lParam);
-        auto* editor = qobject_cast<QLineEdit*>(WidgetOf(info->editor));
-        std::string after = editor ? LimitedText(editor->text()).toStdString() : std::string();
-        editWindow_ = 0;
-        if (!(uint16_t(GetKeyState(VK_ESCAPE)) & 0x8000) && Events.Edit) Events.Edit(editBefore_, after);
-        break;
-    }
-    case NM_CLICK:
-        if (Events.Click) Events.Click(1);
-        break;
-    case NM_RCLICK:
-        if (Events.Click) Events.Click(2);
-        break;
-    case NM_DBLCLK:
-    case NM_RETURN:
-        if (Events.DblClick) Events.DblClick();
-        break;
-    default:
-        break;
-    }
+    static const ItemViewCodes codes{LVN_ITEMCHANGED, LVN_BEGINDRAG, LVN_BEGINLABELEDIT, LVN_ENDLABELEDIT};
+    source_.Notification(Events, DragDropMode, hListView, codes, wmInfo, lParam);
 }
 
 } // namespace gb

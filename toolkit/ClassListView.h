@@ -4,6 +4,7 @@
 #include "ClassCommonControlsEx.h"
 #include "InterfaceDock.h"
 #include "InterfaceSubclass.h"
+#include "ItemViewEvents.h"
 
 #include <QPointer>
 #include <QVariant>
@@ -41,18 +42,7 @@ public:
     QVariant Tag;
     int32_t NewIndex = -1;
 
-    struct EventHandlers {
-        std::function<void()> GotFocus;
-        std::function<void()> LostFocus;
-        std::function<void(int32_t Button, int32_t X, int32_t Y)> Hover;
-        std::function<void(int32_t Button)> Click;
-        std::function<void()> DblClick;
-        std::function<void(int32_t KeyCode)> KeyPress;
-        std::function<void(int32_t ListItem, int32_t State)> ItemChange;
-        std::function<void(int32_t ListItem)> Drag;
-        std::function<void(int32_t X, int32_t Y)> Drop;
-        std::function<void(const std::string& Before, const std::string& After)> Edit;
-    } Events;
+    ItemViewEvents Events;
 
     void Create(Hwnd hWnd, std::intptr_t hDC);
     void Destroy();
@@ -145,9 +135,7 @@ private:
     QPointer<ListViewControl> control_;
     int32_t style_ = 0;
     uint8_t columnCount_ = 0;
-    bool dragging_ = false;
-    Hwnd editWindow_ = 0;
-    std::string editBefore_;
+    ItemViewEventSource source_;
 };
 
 } // namespace gb

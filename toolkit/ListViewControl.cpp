@@ -1,6 +1,8 @@
 #include "ListViewControl.h"
 
 #include "ImageListStore.h"
+#include "ItemViewNotifier.h"
+#include "LabelEditDelegate.h"
 #include "ListViewNotifications.h"
 #include "ToolkitSupport.h"
 #include "platform/window/WindowProcedure.h"
@@ -64,9 +66,11 @@ private:
 
 // Draws the item images from the control's image lists, cut items ghosted and the
 // drop target highlighted; label edits are reported, never written by the delegate.
-class ListItemDelegate : public QStyledItemDelegate {
+class ListItemDelegate : public LabelEditDelegate {
 public:
-    ListItemDelegate(ListViewControl* owner) : QStyledItemDelegate(owner), owner_(owner) {}
+    ListItemDelegate(ListViewControl* owner)
+        : LabelEditDelegate(owner, LVN_BEGINLABELEDIT, LVN_ENDLABELEDIT, [](const QModelIndex& i) { return i.row(); }),
+          owner_(owner) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QStyleOptionViewItem o(option);
@@ -81,19 +85,9 @@ public:
         painter->restore();
     }
 
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
-        QStyledItemDelegate::setEditorData(editor, index);
-        if (auto* line = qobject_cast<QLineEdit*>(editor)) owner_->BeginEdit(line, index.row());
-    }
-    void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
-    void destroyEditor(QWidget* editor, const QModelIndex& index) const override {
-        if (auto* line = qobject_cast<QLineEdit*>(editor)) owner_->EndEdit(line, index.row());
-        QStyledItemDelegate::destroyEditor(editor, index);
-    }
-
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
+        LabelEditDelegate::initStyleOption(option, index);
         if (index.column() != 0) return;
         QImage image = ImageListImage(owner_->ViewImageList(), index.data(ListViewControl::ImageRole).toInt());
         if (!image.isNull()) {
@@ -120,7 +114,11 @@ ListViewControl::ListViewControl(QWidget* parent)
     report_->setSelectionModel(selection_);
     delete unused;
     for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(icons_), static_cast<QAbstractItemView*>(report_)}) {
-        view->setItemDelegate(new ListItemDelegate(this));
+        auto* delegate = new ListItemDelegate(this);
+        view->setItemDelegate(delegate);
+        auto* notifier = new ItemViewNotifier(this, view, LVN_BEGINDRAG, [](const QModelIndex& i) { return i.row(); },
+                                              [] { return true; });
+        notifier->editing = [delegate] { return delegate->Editor() != nullptr; };
         view->setDragEnabled(false);
         view->setSelectionBehavior(QAbstractItemView::SelectRows);
         Watch(view);
@@ -152,8 +150,6 @@ ListViewControl::ListViewControl(QWidget* parent)
 void ListViewControl::Watch(QAbstractItemView* view) {
     AddMessageSource(view, this);
     AddMessageSource(view->viewport(), this);
-    view->viewport()->installEventFilter(this);
-    view->installEventFilter(this);
 }
 
 QAbstractItemView* ListViewControl::View() const {
@@ -321,83 +317,9 @@ void ListViewControl::PaintWallpaper(QPainter& painter, const QRect& area) const
     painter.drawImage(area.left() + x, area.top() + y, wallpaper_);
 }
 
-void ListViewControl::BeginEdit(QLineEdit* editor, int row) {
-    editor_ = editor;
-    ListViewDispInfo info;
-    info.iItem = row;
-    info.editor = HandleOf(editor);
-    Notify(this, LVN_BEGINLABELEDIT, info);
-}
-
-void ListViewControl::EndEdit(QLineEdit* editor, int row) {
-    ListViewDispInfo info;
-    info.iItem = row;
-    info.editor = HandleOf(editor);
-    Notify(this, LVN_ENDLABELEDIT, info);
-    editor_ = nullptr;
-}
-
-bool ListViewControl::eventFilter(QObject* watched, QEvent* event) {
-    QAbstractItemView* view = View();
-    if (watched == view && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !editor_) {
-            ListViewNotify n;
-            n.iItem = selection_->currentIndex().row();
-            Notify(this, NM_RETURN, n);
-        }
-        return false;
-    }
-    if (watched != view->viewport()) return false;
-    switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        auto* e = static_cast<QMouseEvent*>(event);
-        QModelIndex index = view->indexAt(e->position().toPoint());
-        pressRow_ = e->button() == Qt::LeftButton && index.isValid() ? index.row() : -1;
-        pressAt_ = e->position().toPoint();
-        dragging_ = false;
-        break;
-    }
-    case QEvent::MouseMove: {
-        auto* e = static_cast<QMouseEvent*>(event);
-        if (pressRow_ < 0 || dragging_ || !(e->buttons() & Qt::LeftButton)) break;
-        if ((e->position().toPoint() - pressAt_).manhattanLength() < QApplication::startDragDistance()) break;
-        dragging_ = true;
-        ListViewNotify n;
-        n.iItem = pressRow_;
-        QPoint at = view->viewport()->mapTo(this, pressAt_);
-        n.ptAction = {at.x(), at.y()};
-        Notify(this, LVN_BEGINDRAG, n);
-        return true; // the item view must not start a rubber band of its own
-    }
-    case QEvent::MouseButtonRelease: {
-        auto* e = static_cast<QMouseEvent*>(event);
-        pressRow_ = -1;
-        if (afterDoubleClick_) {
-            afterDoubleClick_ = false;
-            break;
-        }
-        if (e->button() != Qt::LeftButton && e->button() != Qt::RightButton) break;
-        ListViewNotify n;
-        n.iItem = view->indexAt(e->position().toPoint()).row();
-        QPoint at = view->viewport()->mapTo(this, e->position().toPoint());
-        n.ptAction = {at.x(), at.y()};
-        Notify(this, e->button() == Qt::LeftButton ? NM_CLICK : NM_RCLICK, n);
-        break;
-    }
-    case QEvent::MouseButtonDblClick: {
-        auto* e = static_cast<QMouseEvent*>(event);
-        if (e->button() != Qt::LeftButton) break;
-        afterDoubleClick_ = true;
-        ListViewNotify n;
-        n.iItem = view->indexAt(e->position().toPoint()).row();
-        Notify(this, NM_DBLCLK, n);
-        break;
-    }
-    default:
-        break;
-    }
-    return false;
+QLineEdit* ListViewControl::EditControl() const {
+    auto* delegate = static_cast<LabelEditDelegate*>(View()->itemDelegate());
+    return delegate ? delegate->Editor() : nullptr;
 }
 
 } // namespace gb

@@ -55,12 +55,7 @@ public:
     void PaintWallpaper(QPainter& painter, const QRect& area) const;
 
     // The label editor while a label is edited (nullptr otherwise).
-    QLineEdit* EditControl() const { return editor_; }
-    void BeginEdit(QLineEdit* editor, int row);
-    void EndEdit(QLineEdit* editor, int row);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    QLineEdit* EditControl() const;
 
 private:
     void Watch(QAbstractItemView* view);
@@ -72,14 +67,9 @@ private:
     QTreeView* report_;
     uint32_t style_ = 0;
     std::intptr_t imageLists_[4] = {0, 0, 0, 0};
-    QPointer<QLineEdit> editor_;
     QImage wallpaper_;
     bool tile_ = false;
     int percentX_ = 0, percentY_ = 0;
-    int pressRow_ = -1;
-    QPoint pressAt_;
-    bool dragging_ = false;
-    bool afterDoubleClick_ = false;
 };
 
 } // namespace gb
