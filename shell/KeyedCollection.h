@@ -1,0 +1,53 @@
+#pragma once
+// A small keyed collection of the values a service hands back: texts and pictures,
+// kept in the order they were added. Keys compare without regard to letter case.
+#include "platform/draw/Picture.h"
+
+#include <cstddef>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace gb {
+
+class KeyedCollection {
+public:
+    using Value = std::variant<std::string, Picture>;
+
+    // False (and nothing added) when the key is there already.
+    bool Add(const std::string& key, Value value) {
+        if (Find(key)) return false;
+        items_.emplace_back(key, std::move(value));
+        return true;
+    }
+    size_t Count() const { return items_.size(); }
+    const std::string& KeyAt(size_t index) const { return items_.at(index).first; }
+    // The value of `key`; nullptr when there is none.
+    const Value* Find(const std::string& key) const {
+        for (const auto& [k, v] : items_)
+            if (SameKey(k, key)) return &v;
+        return nullptr;
+    }
+    const std::string* Text(const std::string& key) const {
+        const Value* v = Find(key);
+        return v ? std::get_if<std::string>(v) : nullptr;
+    }
+    const Picture* Image(const std::string& key) const {
+        const Value* v = Find(key);
+        return v ? std::get_if<Picture>(v) : nullptr;
+    }
+
+private:
+    static bool SameKey(const std::string& a, const std::string& b) {
+        if (a.size() != b.size()) return false;
+        for (size_t i = 0; i < a.size(); ++i) {
+            auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+            if (lower(a[i]) != lower(b[i])) return false;
+        }
+        return true;
+    }
+    std::vector<std::pair<std::string, Value>> items_;
+};
+
+} // namespace gb
