@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 
 #include <QFile>
+#include <QStandardPaths>
 #include <QString>
 #include <filesystem>
 #include <system_error>
@@ -86,6 +87,10 @@ int Delete(const Operation& op, const std::string& from) {
     for (const fs::path& item : items) {
         bool done = false;
         if (trash) {
+            // The trash of the home lives in the data folder, which a new account may
+            // not have yet; the trash cannot be made without it.
+            std::error_code made;
+            fs::create_directories(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString(), made);
             done = QFile::moveToTrash(QString::fromStdString(item.string()));
         } else {
             std::error_code error;
