@@ -1,9 +1,9 @@
 #include "ClassEngine.h"
 
-#include "platform/Clock.h"
 #include "platform/Cp932.h"
 #include "platform/Desktop.h"
 #include "platform/SharedLibrary.h"
+#include "platform/draw/Canvas.h"
 #include "platform/draw/Gdi.h"
 #include "platform/draw/Rounding.h"
 
@@ -110,7 +110,7 @@ void ClassEngine::Fade(int from, int to, int32_t wait) {
     for (int s = from;; s += step) {
         BuildPalette(info_, s * 10);
         Realize();
-        Sleep(uint32_t(std::max(wait, 0)));
+        PresentAndSleep(uint32_t(std::max(wait, 0)));
         if (s == to) break;
     }
 }

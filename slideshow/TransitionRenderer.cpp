@@ -1,6 +1,5 @@
 #include "TransitionRenderer.h"
 
-#include "platform/Clock.h"
 #include "platform/Random.h"
 #include "platform/draw/Canvas.h"
 #include "platform/draw/Gdi.h"
@@ -34,6 +33,8 @@ int CellOf(double random) { return std::clamp(int(random * kDissolveCells), 0, k
 void TransitionRenderer::Render(bool Display, const std::vector<int>& effects) {
     for (int effect : effects) Play(effect);
     if (Display) FinalDrawing();
+    // The caller may block next (a sound effect): show the result now.
+    PresentScreens();
 }
 
 void TransitionRenderer::Play(int effect) {
@@ -69,7 +70,7 @@ void TransitionRenderer::Wipe(bool horizontal) {
             Copy(D.Left + R(D.Width * f), D.Top, D.Width / kWipeSteps + 1, D.Height, S.Left + R(S.Width * f), S.Top);
         else
             Copy(D.Left, D.Top + R(D.Height * f), D.Width, D.Height / kWipeSteps + 1, S.Left, S.Top + R(S.Height * f));
-        Sleep(kWipeSleep);
+        PresentAndSleep(kWipeSleep);
     }
 }
 
@@ -79,7 +80,7 @@ void TransitionRenderer::WipeFromCentre() {
         const double f = double(k) / kWipeSteps;
         Copy(D.Left + R((1 - f) * (D.Width / 2)), D.Top + R((1 - f) * (D.Height / 2)), R(D.Width * f),
              R(D.Height * f), S.Left + R((1 - f) * (S.Width / 2)), S.Top + R((1 - f) * (S.Height / 2)));
-        Sleep(kWipeSleep);
+        PresentAndSleep(kWipeSleep);
     }
 }
 
@@ -91,7 +92,7 @@ void TransitionRenderer::Slide(bool horizontal) {
             Copy(D.Left, D.Top, R(D.Width * f), D.Height, S.Left + R((1 - f) * S.Width), S.Top);
         else
             Copy(D.Left, D.Top, D.Width, R(D.Height * f), S.Left, S.Top + R((1 - f) * S.Height));
-        Sleep(kWipeSleep);
+        PresentAndSleep(kWipeSleep);
     }
 }
 
@@ -102,7 +103,7 @@ void TransitionRenderer::ZoomFromCentre() {
         const double f = double(k) / kZoomSteps;
         StretchBlt(D.hDC, D.Left + R((1 - f) * (D.Width / 2)), D.Top + R((1 - f) * (D.Height / 2)), R(D.Width * f),
                    R(D.Height * f), S.hDC, S.Left, S.Top, S.Width, S.Height, SRCCOPY);
-        Sleep(kZoomSleep);
+        PresentAndSleep(kZoomSleep);
     }
 }
 
@@ -115,7 +116,7 @@ void TransitionRenderer::Dissolve() {
              D.Height / kDissolveCells + 1, S.Left + R(S.Width / 10.0 * c), S.Top + R(S.Height / 10.0 * r));
         done[size_t(r * kDissolveCells + c)] = true;
         ++drawn;
-        Sleep(kWipeSleep);
+        PresentAndSleep(kWipeSleep);
     };
     while (drawn < kDissolveCells * kDissolveCells) {
         const int c = CellOf(Rnd());
@@ -140,7 +141,7 @@ void TransitionRenderer::Blinds(bool vertical) {
             Copy(D.Left + at, D.Top, kBlindHeight, D.Height, S.Left + at, S.Top);
         else
             Copy(D.Left, D.Top + at, D.Width, kBlindHeight, S.Left, S.Top + at);
-        Sleep(kBlindSleep);
+        PresentAndSleep(kBlindSleep);
     };
     int at = 0;
     for (; at <= extent; at += kBlindPitch) strip(at);
@@ -151,9 +152,9 @@ void TransitionRenderer::Blinds(bool vertical) {
 // row are left for the final drawing.
 void TransitionRenderer::Stripes() {
     for (int x = 0; x <= D.Width; x += kStripePitch) Copy(D.Left + x, D.Top, 1, D.Height, S.Left + x, S.Top);
-    Sleep(kStripeSleep);
+    PresentAndSleep(kStripeSleep);
     for (int y = 0; y <= D.Height; y += kStripePitch) Copy(D.Left, D.Top + y, D.Width, 1, S.Left, S.Top + y);
-    Sleep(kStripeSleep);
+    PresentAndSleep(kStripeSleep);
 }
 
 // What the window shows fades to black; then the buffer fades in at D's place.

@@ -3,9 +3,13 @@
 #include "CanvasWidgetFilter.h"
 #include "DrawRecorder.h"
 #include "Gdi.h"
+#include "platform/Clock.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
 #include <algorithm>
+#include <set>
 #include <QPainter>
 #include <QWidget>
 
@@ -33,6 +37,12 @@ private:
 
 namespace {
 
+// The canvases whose windows have drawing not yet shown.
+std::set<Canvas*>& Unshown() {
+    static std::set<Canvas*> canvases;
+    return canvases;
+}
+
 QRgb ToQRgb(ColorRef colour) { return qRgb(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
 
 void Record(DrawRecord::Kind kind, Hdc dc, int x, int y, int width, int height, ColorRef colour = 0) {
@@ -53,7 +63,37 @@ Canvas::Canvas(int width, int height)
     dc_ = CreateStoreContext(store_.get());
 }
 
+namespace {
+
+uint32_t lastPresent = 0;
+
+// The time between two pictures of the screen: more presents than that cannot show.
+uint32_t RefreshInterval() {
+    static const uint32_t interval = [] {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const double rate = screen && screen->refreshRate() > 1.0 ? screen->refreshRate() : 60.0;
+        return uint32_t(std::clamp(1000.0 / rate, 5.0, 20.0));
+    }();
+    return interval;
+}
+
+} // namespace
+
+void PresentScreens() {
+    lastPresent = TimeGetTime();
+    // One at a time from the set: a canvas destroyed meanwhile has left it.
+    while (!Unshown().empty()) (*Unshown().begin())->Present();
+}
+
+void PresentAndSleep(uint32_t milliseconds) {
+    // Steps shorter than a screen refresh are presented with a later step (at most
+    // one refresh later), as the screen would show them anyway.
+    if (TimeGetTime() - lastPresent >= RefreshInterval()) PresentScreens();
+    Sleep(milliseconds);
+}
+
 Canvas::~Canvas() {
+    Unshown().erase(this);
     DeleteStoreContext(dc_);
     if (filter_) {
         filter_->Release();
@@ -151,11 +191,28 @@ void Canvas::FlushPending() {
 }
 
 void Canvas::ShowScreen(const QRect& area) {
-    // Paint now: transitions draw step by step without returning to the event loop.
-    if (widget_ && widget_->isVisible()) widget_->repaint(area);
+    if (!widget_ || !widget_->isVisible()) return;
+    // One rectangle around everything not shown: a present paints it in one go, and
+    // the window's pending update stays that one rectangle (thousands of separate
+    // strips would make its region slow to build).
+    const QRect before = unshown_;
+    unshown_ |= area;
+    Unshown().insert(this);
+    if (unshown_ != before) widget_->update(unshown_);
+}
+
+void Canvas::Present() {
+    const QRect area = unshown_;
+    unshown_ = QRect();
+    Unshown().erase(this);
+    if (widget_ && widget_->isVisible() && !area.isEmpty()) widget_->repaint(area);
 }
 
 void Canvas::PaintWindow(QPainter& painter, const QRect& area) {
+    if (area.contains(unshown_)) {
+        unshown_ = QRect();
+        Unshown().erase(this);
+    }
     if (!pending_.isEmpty()) {
         const QRect part = pending_ & persistent_.Bounds();
         pending_ = QRect();

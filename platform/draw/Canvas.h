@@ -6,8 +6,9 @@
 // the switch goes off, at a refresh, or when the window repaints.
 //
 // Its device context (hDC) follows the switch in the same way. Bound to a window, the
-// canvas follows the window's size and paints the screen image into it; drawing on the
-// screen shows at once, even while the thread does not return to its event loop.
+// canvas follows the window's size and paints the screen image into it. Drawing on the
+// screen shows when the event loop next paints, or at once with PresentScreens: code
+// that blocks the thread between the steps of an animation presents before each sleep.
 #include "ColorRef.h"
 #include "DrawHandles.h"
 #include "ImagePixelStore.h"
@@ -22,6 +23,13 @@
 namespace gb {
 
 class CanvasWidgetFilter;
+
+// Paints now, on every bound window, what was drawn on its screen and not shown yet.
+void PresentScreens();
+// PresentScreens, then the program's sleep (platform/Clock.h). Presents closer together
+// than the screen's refresh interval are left to the next one, which follows within
+// that interval: the screen could not show them anyway.
+void PresentAndSleep(uint32_t milliseconds);
 
 class Canvas {
 public:
@@ -85,6 +93,9 @@ public:
     const QImage& ScreenImage() const { return screen_.Image(); }
     const QImage& PersistentImage() const { return persistent_.Image(); }
 
+    // Paints what was drawn on the screen and not shown yet into the window now.
+    void Present();
+
 private:
     friend class CanvasWidgetFilter;
     class Store;
@@ -104,7 +115,8 @@ private:
     std::unique_ptr<Store> store_;
     Hdc dc_ = 0;
     bool persistentDrawing_ = false;
-    QRect pending_;
+    QRect pending_;  // persistent drawing not yet on the screen image
+    QRect unshown_;  // screen image not yet painted into the window
     ColorRef backColor_ = Rgb(255, 255, 255);
     ColorRef foreColor_ = Rgb(0, 0, 0);
     int drawWidth_ = 1;

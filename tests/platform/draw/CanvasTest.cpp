@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace gb {
@@ -148,6 +149,38 @@ TEST(Canvas, BoundWindowShowsTheScreenImage) {
     QApplication::processEvents();
     EXPECT_EQ(canvas.Width(), 80);
     EXPECT_EQ(ScreenAt(canvas, 15, 15), kRed);
+}
+
+// Counts the paint events a window receives.
+struct PaintCounter : QObject {
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+    int paints = 0;
+};
+
+TEST(Canvas, ScreenDrawingIsPaintedByTheEventLoopOrAtOnceWhenPresented) {
+    QWidget window;
+    window.resize(30, 20);
+    Canvas canvas;
+    canvas.Bind(HandleOf(&window));
+    PaintCounter counter;
+    window.installEventFilter(&counter);
+    window.show();
+    for (int i = 0; i < 100 && !window.windowHandle()->isExposed(); ++i) QApplication::processEvents();
+    QApplication::processEvents();
+    const int before = counter.paints;
+    canvas.FillRect(0, 0, 5, 5, kRed);
+    EXPECT_EQ(counter.paints, before);
+    PresentScreens();
+    EXPECT_EQ(counter.paints, before + 1);
+    PresentScreens(); // nothing new to show
+    EXPECT_EQ(counter.paints, before + 1);
+    canvas.FillRect(0, 0, 5, 5, kBlue);
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints, before + 2);
+    EXPECT_EQ(FromQRgb(window.grab().toImage().pixel(2, 2)), kBlue);
 }
 
 TEST(Canvas, CanvasOperationsAreRecorded) {
