@@ -48,3 +48,15 @@ LResult Notify(QWidget* control, int code, Record& record) {
 }
 
 } // namespace gb
+
+namespace gb {
+
+// A control whose parts carry their own tool tips (tool bar buttons by command id,
+// tabs by index); ClassToolTips hands it its texts.
+class ToolTipHost {
+public:
+    virtual ~ToolTipHost() = default;
+    virtual void SetToolTip(int key, const QString& text) = 0;
+};
+
+} // namespace gb
