@@ -212,6 +212,11 @@ QImage DecodeRle(const DibInfo& dib, std::span<const uint8_t> bits) {
 }
 
 QImage DecodeEmbedded(const DibInfo& dib, std::span<const uint8_t> bits) {
+    // Only data that starts like the format it claims goes to the image readers.
+    static const uint8_t jpeg[] = {0xFF, 0xD8};
+    static const uint8_t png[] = {0x89, 'P', 'N', 'G'};
+    std::span<const uint8_t> magic = dib.compression == kJpeg ? std::span<const uint8_t>(jpeg) : std::span<const uint8_t>(png);
+    if (bits.size() < magic.size() || !std::equal(magic.begin(), magic.end(), bits.begin())) return {};
     QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bits.data()), qsizetype(bits.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
