@@ -119,10 +119,19 @@ void Canvas::Bind(Hwnd window) {
 Hwnd Canvas::Window() const { return HandleOf(widget_); }
 
 void Canvas::Resize(int width, int height) {
+    const QRect before = persistent_.Bounds();
     const QSize size(width, height);
     screen_.Resize(size, ToQRgb(backColor_));
     persistent_.Resize(size, ToQRgb(backColor_));
     pending_ &= persistent_.Bounds();
+    // The new part shows the background picture, on the screen too.
+    const QRegion added = QRegion(persistent_.Bounds()) - QRegion(before);
+    if (picture_.IsEmpty() || added.isEmpty()) return;
+    PaintBackground(added);
+    for (const QRect& rect : added) {
+        QRect from = rect;
+        screen_.Write(rect.topLeft(), persistent_.Read(from), from);
+    }
 }
 
 void Canvas::FollowWindowSize() {
@@ -140,13 +149,17 @@ void Canvas::SetPersistentDrawing(bool on) {
     if (!on) FlushPending();
 }
 
+void Canvas::PaintBackground(const QRegion& area) {
+    if (area.isEmpty() || persistent_.Image().isNull()) return;
+    QPainter painter(&persistent_.Image());
+    painter.setClipRegion(area);
+    painter.fillRect(persistent_.Bounds(), ToQColor(backColor_));
+    if (!picture_.IsEmpty()) picture_.Draw(painter, QRect(0, 0, picture_.PixelWidth(), picture_.PixelHeight()));
+}
+
 void Canvas::SetBackgroundPicture(const gb::Picture& picture) {
     picture_ = picture;
-    persistent_.Image().fill(ToQRgb(backColor_));
-    if (!picture_.IsEmpty())
-        persistent_.Paint(persistent_.Bounds(), [&](QPainter& painter) {
-            picture_.Draw(painter, QRect(0, 0, picture_.PixelWidth(), picture_.PixelHeight()));
-        });
+    PaintBackground(persistent_.Bounds());
     pending_ = persistent_.Bounds();
     if (!persistentDrawing_) FlushPending();
 }
@@ -155,13 +168,7 @@ Picture Canvas::Image() const { return gb::Picture::FromImage(persistent_.Image(
 
 void Canvas::Clear() {
     Record(DrawRecord::Kind::Clear, dc_, 0, 0, Width(), Height(), backColor_);
-    if (persistentDrawing_) {
-        persistent_.Image().fill(ToQRgb(backColor_));
-        if (!picture_.IsEmpty())
-            persistent_.Paint(persistent_.Bounds(), [&](QPainter& painter) {
-                picture_.Draw(painter, QRect(0, 0, picture_.PixelWidth(), picture_.PixelHeight()));
-            });
-    }
+    if (persistentDrawing_) PaintBackground(persistent_.Bounds());
     pending_ = persistent_.Bounds();
     if (!persistentDrawing_) FlushPending();
 }

@@ -17,6 +17,7 @@
 
 #include <QFont>
 #include <QPointer>
+#include <QRegion>
 #include <memory>
 #include <string>
 
@@ -45,7 +46,8 @@ public:
     Hdc hDC() const { return dc_; }
     int Width() const { return persistent_.Size().width(); }
     int Height() const { return persistent_.Size().height(); }
-    // Both images take the new size; what fits stays, the rest is the back colour.
+    // Both images take the new size; what fits stays, the new part is the back colour
+    // with the background picture.
     void Resize(int width, int height);
 
     bool PersistentDrawing() const { return persistentDrawing_; }
@@ -109,6 +111,8 @@ private:
     void Draw(const QRect& touched, const std::function<void(QPainter&)>& draw);
     void PaintWindow(QPainter& painter, const QRect& area);
     void FollowWindowSize();
+    // The back colour with the background picture, inside `area` of the persistent image.
+    void PaintBackground(const QRegion& area);
 
     ImagePixelStore screen_;
     ImagePixelStore persistent_;

@@ -74,9 +74,13 @@ TEST(Canvas, BackgroundPictureAndImage) {
     // A clear with the switch on restores the background picture.
     canvas.Clear();
     EXPECT_EQ(PersistentAt(canvas, 0, 0), Rgb(0, 255, 0));
-    // Growing keeps what was drawn; the new part is the back colour.
+    // Growing keeps what was drawn; the new part shows the background.
+    canvas.SetPersistentDrawing(false);
+    canvas.Resize(2, 2);
     canvas.Resize(8, 3);
     EXPECT_EQ(PersistentAt(canvas, 0, 0), Rgb(0, 255, 0));
+    EXPECT_EQ(ScreenAt(canvas, 3, 1), Rgb(0, 255, 0));
+    EXPECT_EQ(PersistentAt(canvas, 3, 1), Rgb(0, 255, 0));
     EXPECT_EQ(PersistentAt(canvas, 7, 0), kBlack);
 }
 
