@@ -15,6 +15,15 @@ constexpr uint64_t kMaxPixels = uint64_t(1) << 26;
 // Compressed bits may describe at most this many pixels per byte of data.
 constexpr uint64_t kCompressedPixelsPerByte = 256;
 
+// The default logical palette of a device context: what palette indices address when
+// the file selected no palette of its own.
+const QRgb kDefaultPalette[20] = {
+    qRgb(0, 0, 0), qRgb(128, 0, 0), qRgb(0, 128, 0), qRgb(128, 128, 0), qRgb(0, 0, 128),
+    qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192), qRgb(192, 220, 192), qRgb(166, 202, 240),
+    qRgb(255, 251, 240), qRgb(160, 160, 164), qRgb(128, 128, 128), qRgb(255, 0, 0), qRgb(0, 255, 0),
+    qRgb(255, 255, 0), qRgb(0, 0, 255), qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
+};
+
 enum Compression : uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3, kJpeg = 4, kPng = 5, kAlphaBitfields = 6 };
 
 struct DibInfo {
@@ -88,9 +97,8 @@ bool ParseInfo(std::span<const uint8_t> info, const DibOptions& options, DibInfo
     for (uint32_t i = 0; i < tableCount; ++i) {
         if (options.paletteIndices) {
             uint16_t index = r.U16();
-            QRgb c = qRgb(0, 0, 0);
-            if (options.palette && !options.palette->empty())
-                c = (*options.palette)[index % options.palette->size()];
+            QRgb c = (options.palette && !options.palette->empty()) ? (*options.palette)[index % options.palette->size()]
+                                                                     : kDefaultPalette[index % 20];
             if (dib.bitCount <= 8) dib.colours.push_back(c);
         } else {
             uint8_t b = r.U8(), g = r.U8(), rr = r.U8();

@@ -4,6 +4,7 @@
 #include "ByteReader.h"
 #include "DibImage.h"
 #include "EmfRecords.h"
+#include "PaletteRecords.h"
 
 #include <QLinearGradient>
 #include <algorithm>
@@ -68,20 +69,6 @@ std::vector<QRectF> ReadRegionRects(std::span<const uint8_t> data) {
         if (!rect.isEmpty()) rects.push_back(rect);
     }
     return rects;
-}
-
-std::shared_ptr<LogPalette> ReadPalette(ByteReader& r) {
-    r.U16(); // version
-    uint16_t count = r.U16();
-    auto palette = std::make_shared<LogPalette>();
-    size_t n = std::min<size_t>(count, r.Remaining() / 4);
-    palette->entries.reserve(n);
-    for (size_t i = 0; i < n; ++i) {
-        uint8_t red = r.U8(), green = r.U8(), blue = r.U8();
-        r.U8();
-        palette->entries.push_back(qRgb(red, green, blue));
-    }
-    return palette;
 }
 
 LogFont ReadFont(ByteReader& r) {
@@ -388,7 +375,7 @@ void EmfPlayer::PlayRecord(uint32_t type, std::span<const uint8_t> record) {
     }
     case CreatePalette: {
         uint32_t index = r.U32();
-        auto palette = ReadPalette(r);
+        auto palette = ReadLogPalette(r);
         if (index != 0 && !(index & kStockObject)) objects_[index] = palette;
         break;
     }
@@ -406,12 +393,7 @@ void EmfPlayer::PlayRecord(uint32_t type, std::span<const uint8_t> record) {
         if (it == objects_.end()) break;
         auto palette = std::get_if<std::shared_ptr<LogPalette>>(&it->second);
         if (!palette || !*palette) break;
-        auto changed = std::make_shared<LogPalette>(**palette);
-        for (uint32_t i = 0; i < count && r.Remaining() >= 4; ++i) {
-            uint8_t red = r.U8(), green = r.U8(), blue = r.U8();
-            r.U8();
-            if (uint64_t(start) + i < changed->entries.size()) changed->entries[start + i] = qRgb(red, green, blue);
-        }
+        auto changed = ChangePaletteEntries(**palette, start, count, r);
         if (state.palette == *palette) state.palette = changed;
         *palette = changed;
         break;

@@ -207,7 +207,9 @@ void GdiCanvas::Polygon(std::span<const QPointF> points) {
     Draw(path, true, true);
 }
 
-void GdiCanvas::PolyPolygon(std::span<const QPointF> points, std::span<const uint32_t> counts) {
+// Figures of `counts` points each, one after the other; counts beyond the points end
+// the list, figures of fewer than two points are left out.
+static QPainterPath Figures(std::span<const QPointF> points, std::span<const uint32_t> counts, bool closed) {
     QPainterPath path;
     size_t at = 0;
     for (uint32_t count : counts) {
@@ -215,25 +217,19 @@ void GdiCanvas::PolyPolygon(std::span<const QPointF> points, std::span<const uin
         if (count >= 2) {
             path.moveTo(points[at]);
             for (size_t i = 1; i < count; ++i) path.lineTo(points[at + i]);
-            path.closeSubpath();
+            if (closed) path.closeSubpath();
         }
         at += count;
     }
-    Draw(path, true, true);
+    return path;
+}
+
+void GdiCanvas::PolyPolygon(std::span<const QPointF> points, std::span<const uint32_t> counts) {
+    Draw(Figures(points, counts, true), true, true);
 }
 
 void GdiCanvas::PolyPolyline(std::span<const QPointF> points, std::span<const uint32_t> counts) {
-    QPainterPath path;
-    size_t at = 0;
-    for (uint32_t count : counts) {
-        if (count > points.size() - at) break;
-        if (count >= 2) {
-            path.moveTo(points[at]);
-            for (size_t i = 1; i < count; ++i) path.lineTo(points[at + i]);
-        }
-        at += count;
-    }
-    Draw(path, false, true);
+    Draw(Figures(points, counts, false), false, true);
 }
 
 // ----- shapes -----

@@ -3,6 +3,7 @@
 #include "AnsiText.h"
 #include "ByteReader.h"
 #include "DibImage.h"
+#include "PaletteRecords.h"
 #include "WmfRecords.h"
 #include "platform/Cp932.h"
 
@@ -49,20 +50,6 @@ QRectF ReadRectLtrb(ByteReader& r) {
 QRectF ReadRectBrtl(ByteReader& r) {
     double bottom = r.S16(), right = r.S16(), top = r.S16(), left = r.S16();
     return QRectF(QPointF(left, top), QPointF(right, bottom));
-}
-
-std::shared_ptr<LogPalette> ReadPalette(ByteReader& r) {
-    r.U16(); // start, always 0x0300
-    uint16_t count = r.U16();
-    auto palette = std::make_shared<LogPalette>();
-    size_t n = std::min<size_t>(count, r.Remaining() / 4);
-    palette->entries.reserve(n);
-    for (size_t i = 0; i < n; ++i) {
-        uint8_t red = r.U8(), green = r.U8(), blue = r.U8();
-        r.U8(); // flags
-        palette->entries.push_back(qRgb(red, green, blue));
-    }
-    return palette;
 }
 
 LogFont ReadFont(ByteReader& r) {
@@ -400,21 +387,14 @@ void WmfPlayer::PlayRecord(uint16_t function, std::span<const uint8_t> params) {
         break;
     }
     case CreateFontIndirect: CreateObject(ReadFont(r)); break;
-    case CreatePalette: CreateObject(ReadPalette(r)); break;
+    case CreatePalette: CreateObject(ReadLogPalette(r)); break;
     case CreateRegion: CreateObject(ReadRegion(r)); break;
     case CreatePatternBrush:
     case DibCreatePatternBrush: CreateObject(ReadPatternBrush(function, params)); break;
     case SetPalEntries:
     case AnimatePalette: {
         uint16_t start = r.U16(), count = r.U16();
-        if (!state.palette) break;
-        auto palette = std::make_shared<LogPalette>(*state.palette);
-        for (uint32_t i = 0; i < count && r.Remaining() >= 4; ++i) {
-            uint8_t red = r.U8(), green = r.U8(), blue = r.U8();
-            r.U8();
-            if (size_t(start) + i < palette->entries.size()) palette->entries[start + i] = qRgb(red, green, blue);
-        }
-        state.palette = palette;
+        if (state.palette) state.palette = ChangePaletteEntries(*state.palette, start, count, r);
         break;
     }
     case BitBlt:
