@@ -197,6 +197,12 @@ TEST(MetafilePlay, FollowsMappingModes) {
         {"isotropic", WmfWriter().SetMapMode(7).SetWindowExt(100, 50).CreateBrush(0, Qt::red).SelectObject(0)
                           .Rectangle(0, 0, 100, 50).Bytes(true, QRect(0, 0, 100, 100), 1440),
          {20, 10}, {20, 30}},
+        // No extent anywhere: the measured bounds of the drawing fill the target, also
+        // when the file moves its window origin.
+        {"measured bounds", WmfWriter().SetWindowOrg(5, 5).CreatePen(5, 0, Qt::black).SelectObject(0)
+                                .CreateBrush(0, Qt::red).SelectObject(1).Rectangle(10, 20, 30, 40)
+                                .CreateBrush(0, Qt::white).SelectObject(2).Rectangle(30, 40, 50, 60).Bytes(),
+         {10, 10}, {30, 30}},
         {"placeable box offset", WmfWriter().CreateBrush(0, Qt::red).SelectObject(0).Rectangle(100, 100, 150, 150)
                                      .Bytes(true, QRect(100, 100, 100, 100), 1440),
          {10, 10}, {30, 30}},
