@@ -3,6 +3,7 @@
 #include "MediaError.h"
 #include "platform/Clock.h"
 #include "platform/ErrorRecord.h"
+#include "platform/media/MciCommand.h"
 #include "platform/media/MediaControl.h"
 #include "platform/media/WaveSound.h"
 #include "resources/sounds/SoundResources.h"
@@ -39,15 +40,6 @@ std::string Command(std::initializer_list<std::string_view> parts) {
 }
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
-
-bool SameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
 
 // A reply read as a number of the given range, as the runtime converts text: blanks
 // around it are allowed, a fraction is rounded half to even; an empty or non-numeric
@@ -134,15 +126,15 @@ void ClassMultimedia::Save(const std::string& Alias, const std::string& Path) {
 std::string ClassMultimedia::Title(const std::string& Alias) { return Post(Command({"INFO", Alias, "PRODUCT"})); }
 
 bool ClassMultimedia::HasAudio(const std::string& Alias) {
-    return SameText(Post(Command({"CAPABILITY", Alias, "HAS AUDIO"})), "TRUE");
+    return SameWord(Post(Command({"CAPABILITY", Alias, "HAS AUDIO"})), "TRUE");
 }
 
 bool ClassMultimedia::HasVideo(const std::string& Alias) {
-    return SameText(Post(Command({"CAPABILITY", Alias, "HAS VIDEO"})), "TRUE");
+    return SameWord(Post(Command({"CAPABILITY", Alias, "HAS VIDEO"})), "TRUE");
 }
 
 bool ClassMultimedia::IsReady(const std::string& Alias) {
-    return SameText(Post(Command({"STATUS", Alias, "MEDIA PRESENT"})), "TRUE");
+    return SameWord(Post(Command({"STATUS", Alias, "MEDIA PRESENT"})), "TRUE");
 }
 
 void ClassMultimedia::Play(const std::string& Alias, const std::string& Begin, const std::string& Finish) {
@@ -168,7 +160,7 @@ void ClassMultimedia::Jump(const std::string& Alias, const std::string& Skip) {
 int32_t ClassMultimedia::Format(const std::string& Alias) {
     std::string reply = Post(Command({"STATUS", Alias, "TIME FORMAT"}));
     for (int32_t i = 0; i < 6; ++i)
-        if (SameText(reply, kFormatWords[i])) return i;
+        if (SameWord(reply, kFormatWords[i])) return i;
     return FormatOther;
 }
 
@@ -183,8 +175,8 @@ std::string ClassMultimedia::Current(const std::string& Alias) { return Post(Com
 
 int32_t ClassMultimedia::Status(const std::string& Alias) {
     std::string reply = Post(Command({"STATUS", Alias, "MODE"}));
-    if (SameText(reply, "PAUSED")) return ModePaused;
-    if (SameText(reply, "STOPPED")) return ModeStopped;
+    if (SameWord(reply, "PAUSED")) return ModePaused;
+    if (SameWord(reply, "STOPPED")) return ModeStopped;
     return ModePlaying; // playing, and every other mode (seeking, not ready, open ...)
 }
 
@@ -304,7 +296,7 @@ void ClassMultimedia::Sound(const std::string& Path, int32_t Flags) {
 void ClassMultimedia::Mute() { PlayWaveFile("", 0); }
 
 void ClassMultimedia::SoundFromResource(int16_t ID, const std::string& ResType, int32_t Flags) {
-    if (!SameText(ResType, "SOUND")) return; // the program holds no other kind of sound
+    if (!SameWord(ResType, "SOUND")) return; // the program holds no other kind of sound
     std::string_view image = SoundResource(ID);
     if (image.empty()) return;
     PlayWaveImage(image, static_cast<uint32_t>(Flags) + SND_MEMORY);

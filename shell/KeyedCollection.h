@@ -1,6 +1,7 @@
 #pragma once
 // A small keyed collection of the values a service hands back: texts and pictures,
 // kept in the order they were added. Keys compare without regard to letter case.
+#include "platform/Unicode.h"
 #include "platform/draw/Picture.h"
 
 #include <cstddef>
@@ -40,12 +41,14 @@ public:
 
 private:
     static bool SameKey(const std::string& a, const std::string& b) {
-        if (a.size() != b.size()) return false;
-        for (size_t i = 0; i < a.size(); ++i) {
-            auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-            if (lower(a[i]) != lower(b[i])) return false;
+        size_t i = 0, j = 0;
+        while (i < a.size() && j < b.size()) {
+            size_t ni = 1, nj = 1;
+            if (FoldCase(DecodeUtf8(a, i, ni)) != FoldCase(DecodeUtf8(b, j, nj))) return false;
+            i += ni;
+            j += nj;
         }
-        return true;
+        return i == a.size() && j == b.size();
     }
     std::vector<std::pair<std::string, Value>> items_;
 };

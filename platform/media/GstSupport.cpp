@@ -27,21 +27,29 @@ bool FileIsThere(const std::string& path) {
 // first, then the sound card. Empty when none can.
 const std::string& ProbedSinkFactory() {
     static const std::string factory = [] {
-        for (const char* name : {"pulsesink", "pipewiresink", "alsasink"}) {
-            GstElement* sink = gst_element_factory_make(name, nullptr);
-            if (!sink) continue;
-            gst_object_ref_sink(sink);
-            bool usable = gst_element_set_state(sink, GST_STATE_READY) != GST_STATE_CHANGE_FAILURE;
-            gst_element_set_state(sink, GST_STATE_NULL);
-            gst_object_unref(sink);
-            if (usable) return std::string(name);
-        }
-        return std::string();
+        GstElement* sink = FirstUsableElement({"pulsesink", "pipewiresink", "alsasink"});
+        if (!sink) return std::string();
+        std::string name = GST_OBJECT_NAME(gst_element_get_factory(sink));
+        gst_object_unref(sink);
+        return name;
     }();
     return factory;
 }
 
 } // namespace
+
+GstElement* FirstUsableElement(std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        GstElement* element = gst_element_factory_make(name, nullptr);
+        if (!element) continue;
+        gst_object_ref_sink(element);
+        bool usable = gst_element_set_state(element, GST_STATE_READY) != GST_STATE_CHANGE_FAILURE;
+        gst_element_set_state(element, GST_STATE_NULL);
+        if (usable) return element;
+        gst_object_unref(element);
+    }
+    return nullptr;
+}
 
 void SetAudioOutput(AudioOutput output) { OutputChoice() = output; }
 AudioOutput CurrentAudioOutput() { return OutputChoice(); }

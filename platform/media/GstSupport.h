@@ -3,12 +3,17 @@
 // font. Not for use outside platform/media.
 #include <gst/gst.h>
 
+#include <initializer_list>
 #include <string>
 
 namespace gb {
 
 // Initialises GStreamer once; false when it cannot be used at all.
 bool EnsureGStreamer();
+
+// The first of the element factories `names` whose element can open its device (reach
+// the READY state), as a new element the caller owns; nullptr when none can.
+GstElement* FirstUsableElement(std::initializer_list<const char*> names);
 
 // A new audio sink element for one pipeline, as chosen by AudioOutput.
 GstElement* MakeAudioSink();

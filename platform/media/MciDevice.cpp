@@ -2,10 +2,14 @@
 
 #include "GstSupport.h"
 #include "MciError.h"
+#include "VideoWindow.h"
 #include "WaveRecorder.h"
+#include "platform/WindowHandle.h"
 #include "platform/DirectorySearch.h"
 #include "platform/FileReplace.h"
 #include "platform/Folders.h"
+
+#include <gst/app/gstappsink.h>
 
 #include <algorithm>
 #include <cmath>
@@ -52,6 +56,27 @@ std::string WriteTemporary(std::string_view bytes) {
     return path;
 }
 
+// Copies the picture of `sample` (BGRx) into the frame store `frames` (a
+// std::shared_ptr<VideoFrames>*), on the streaming thread.
+GstFlowReturn DeliverSample(GstSample* sample, gpointer frames) {
+    if (!sample) return GST_FLOW_OK;
+    GstCaps* caps = gst_sample_get_caps(sample);
+    GstBuffer* buffer = gst_sample_get_buffer(sample);
+    int width = 0, height = 0;
+    GstMapInfo map;
+    if (caps && buffer && gst_structure_get_int(gst_caps_get_structure(caps, 0), "width", &width) &&
+        gst_structure_get_int(gst_caps_get_structure(caps, 0), "height", &height) && width > 0 && height > 0 &&
+        gst_buffer_map(buffer, &map, GST_MAP_READ)) {
+        qsizetype stride = static_cast<qsizetype>(map.size) / height;
+        if (stride >= static_cast<qsizetype>(width) * 4)
+            DeliverVideoFrame(*static_cast<std::shared_ptr<VideoFrames>*>(frames),
+                              QImage(map.data, width, height, stride, QImage::Format_RGB32).copy());
+        gst_buffer_unmap(buffer, &map);
+    }
+    gst_sample_unref(sample);
+    return GST_FLOW_OK;
+}
+
 int64_t ToMilliseconds(gint64 nanoseconds) { return nanoseconds < 0 ? 0 : (nanoseconds + 500000) / 1000000; }
 
 } // namespace
@@ -61,7 +86,8 @@ MciDevice::MciDevice(MciDeviceType type, std::string alias, uint16_t id)
 
 MciDevice::~MciDevice() {
     recorder_.reset();
-    DisposePipeline(pipeline_);
+    DisposePipeline(pipeline_); // no frame arrives after this
+    delete video_.data();
     if (!temporary_.empty()) unlink(temporary_.c_str());
 }
 
@@ -105,12 +131,7 @@ uint32_t MciDevice::Load(const std::string& playable) {
     g_free(uri);
     if (GstElement* sink = MakeAudioSink()) g_object_set(pipeline_, "audio-sink", sink, nullptr);
     if (video) {
-        // The picture is decoded in step with the sound but not shown.
-        GstElement* sink = gst_element_factory_make("fakesink", nullptr);
-        if (sink) {
-            g_object_set(sink, "sync", TRUE, nullptr);
-            g_object_set(pipeline_, "video-sink", sink, nullptr);
-        }
+        if (GstElement* sink = MakeVideoSink()) g_object_set(pipeline_, "video-sink", sink, nullptr);
     }
     g_signal_connect(pipeline_, "element-setup", G_CALLBACK(SetUpMidiDecoder), nullptr);
     if (gst_element_set_state(pipeline_, GST_STATE_PAUSED) == GST_STATE_CHANGE_FAILURE || !WaitForState()) {
@@ -120,10 +141,9 @@ uint32_t MciDevice::Load(const std::string& playable) {
     playable_ = playable;
     // A parser may know the length only a moment after the preroll (an MP3 without a
     // header of its length is measured from its first frames).
-    gint64 duration = -1;
-    for (int tries = 0; tries < 200 && !gst_element_query_duration(pipeline_, GST_FORMAT_TIME, &duration); ++tries)
-        g_usleep(10000);
-    length_ = duration >= 0 ? ToMilliseconds(duration) : 0;
+    lengthKnown_ = false;
+    length_ = 0;
+    for (int tries = 0; tries < 100 && !QueryLength(); ++tries) g_usleep(10000);
     g_object_get(pipeline_, "n-audio", &audioStreams_, nullptr);
     int videoStreams = 0;
     g_object_get(pipeline_, "n-video", &videoStreams, nullptr);
@@ -145,9 +165,14 @@ uint32_t MciDevice::Load(const std::string& playable) {
         }
     }
     destination_ = NaturalRect();
+    if (videoWidth_ > 0 && !video_) {
+        QString caption = QString::fromStdString(element_);
+        video_ = new VideoWindow(frames_, caption.mid(caption.lastIndexOf('/') + 1));
+    }
+    PlaceVideo();
     mode_ = MciMode::Stopped;
     atEnd_.reset();
-    playEnd_ = length_;
+    playEnd_ = lengthKnown_ ? length_ : -1;
     return MCIERR_NONE;
 }
 
@@ -166,6 +191,14 @@ bool MciDevice::WaitForState() {
     return true;
 }
 
+bool MciDevice::QueryLength() {
+    gint64 duration = -1;
+    if (!pipeline_ || !gst_element_query_duration(pipeline_, GST_FORMAT_TIME, &duration) || duration < 0) return false;
+    length_ = ToMilliseconds(duration);
+    lengthKnown_ = true;
+    return true;
+}
+
 // Reads what the pipeline has reported since the last look: the end of the play, or
 // an error, which ends it too.
 void MciDevice::Poll() {
@@ -177,13 +210,20 @@ void MciDevice::Poll() {
         return;
     }
     if (!pipeline_) return;
+    if (!lengthKnown_) QueryLength();
     GstBus* bus = gst_element_get_bus(pipeline_);
     while (GstMessage* message =
                gst_bus_pop_filtered(bus, static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR))) {
         if (mode_ == MciMode::Playing || mode_ == MciMode::Paused) {
+            int64_t reached = QueryPosition();
             gst_element_set_state(pipeline_, GST_STATE_PAUSED);
             mode_ = MciMode::Stopped;
-            atEnd_ = GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS ? playEnd_ : QueryPosition();
+            bool end = GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS;
+            if (end && !lengthKnown_ && playEnd_ < 0) { // played to the end: now the length is known
+                length_ = reached;
+                lengthKnown_ = true;
+            }
+            atEnd_ = end ? (playEnd_ >= 0 ? playEnd_ : length_) : reached;
         }
         gst_message_unref(message);
     }
@@ -193,7 +233,8 @@ void MciDevice::Poll() {
 int64_t MciDevice::QueryPosition() {
     gint64 position = 0;
     if (!pipeline_ || !gst_element_query_position(pipeline_, GST_FORMAT_TIME, &position)) return 0;
-    return std::clamp<int64_t>(ToMilliseconds(position), 0, length_);
+    int64_t ms = ToMilliseconds(position);
+    return lengthKnown_ ? std::clamp<int64_t>(ms, 0, length_) : std::max<int64_t>(ms, 0);
 }
 
 MciMode MciDevice::Mode() {
@@ -222,8 +263,9 @@ uint32_t MciDevice::Play(std::optional<int64_t> from, std::optional<int64_t> to,
     if (recorder_) FinishRecording();
     if (!pipeline_) return MCIERR_NONAPPLICABLE_FUNCTION;
     int64_t start = from ? *from : Position();
-    int64_t stop = to ? *to : length_;
-    if (start > length_ || stop > length_ || start > stop) return MCIERR_OUTOFRANGE;
+    int64_t stop = to ? *to : lengthKnown_ ? length_ : -1;
+    if (lengthKnown_ && (start > length_ || stop > length_)) return MCIERR_OUTOFRANGE;
+    if (stop >= 0 && start > stop) return MCIERR_OUTOFRANGE;
     gst_element_set_state(pipeline_, GST_STATE_PAUSED);
     if (!SeekPipeline(start, to)) return MCIERR_DRIVER;
     playEnd_ = stop;
@@ -235,15 +277,23 @@ uint32_t MciDevice::Play(std::optional<int64_t> from, std::optional<int64_t> to,
     atEnd_.reset();
     if (gst_element_set_state(pipeline_, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) return MCIERR_DRIVER;
     mode_ = MciMode::Playing;
+    if (video_ && !video_->parentWidget()) video_->show();
     if (wait) {
         GstBus* bus = gst_element_get_bus(pipeline_);
         GstMessage* message =
-            gst_bus_timed_pop_filtered(bus, static_cast<GstClockTime>(stop - start + 5000) * GST_MSECOND,
+            gst_bus_timed_pop_filtered(bus, stop >= 0 ? static_cast<GstClockTime>(stop - start + 5000) * GST_MSECOND
+                                                      : GST_CLOCK_TIME_NONE,
                                        static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
         gst_object_unref(bus);
         gst_element_set_state(pipeline_, GST_STATE_PAUSED);
         mode_ = MciMode::Stopped;
-        atEnd_ = message && GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS ? stop : QueryPosition();
+        int64_t reached = QueryPosition();
+        bool end = message && GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS;
+        if (end && stop < 0) {
+            length_ = reached;
+            lengthKnown_ = true;
+        }
+        atEnd_ = end ? (stop >= 0 ? stop : length_) : reached;
         if (message) gst_message_unref(message);
     }
     return MCIERR_NONE;
@@ -290,13 +340,13 @@ uint32_t MciDevice::Seek(int64_t position) {
     Poll();
     if (recorder_) FinishRecording();
     if (!pipeline_) return MCIERR_NONAPPLICABLE_FUNCTION;
-    if (position < 0 || position > length_) return MCIERR_OUTOFRANGE;
+    if (position < 0 || (lengthKnown_ && position > length_)) return MCIERR_OUTOFRANGE;
     gst_element_set_state(pipeline_, GST_STATE_PAUSED);
     if (!SeekPipeline(position, std::nullopt)) return MCIERR_DRIVER;
     mode_ = MciMode::Stopped;
-    playEnd_ = length_;
+    playEnd_ = lengthKnown_ ? length_ : -1;
     atEnd_.reset();
-    if (position == length_) atEnd_ = position;
+    if (lengthKnown_ && position == length_) atEnd_ = position;
     return MCIERR_NONE;
 }
 
@@ -362,6 +412,47 @@ uint32_t MciDevice::Save(const std::string& path) {
     if (path.empty()) return MCIERR_FILENAME_REQUIRED;
     std::string image = playable_.empty() ? BuildWave(wave_, {}) : ReadHead(playable_, kMaxWaveBytes);
     return ReplaceFileContents(path, image) ? MCIERR_NONE : MCIERR_FILE_NOT_SAVED;
+}
+
+// The sink of the pictures: frames in the screen's pixel format, handed to the video
+// window as they become due.
+GstElement* MciDevice::MakeVideoSink() {
+    GstElement* sink = gst_element_factory_make("appsink", nullptr);
+    if (!sink) return nullptr;
+    frames_ = std::make_shared<VideoFrames>();
+    GstCaps* caps = gst_caps_new_simple("video/x-raw", "format", G_TYPE_STRING, "BGRx", nullptr);
+    g_object_set(sink, "caps", caps, "sync", TRUE, "max-buffers", 2u, "drop", TRUE, nullptr);
+    gst_caps_unref(caps);
+    GstAppSinkCallbacks callbacks{};
+    callbacks.new_sample = [](GstAppSink* appsink, gpointer data) {
+        return DeliverSample(gst_app_sink_pull_sample(appsink), data);
+    };
+    callbacks.new_preroll = [](GstAppSink* appsink, gpointer data) {
+        return DeliverSample(gst_app_sink_pull_preroll(appsink), data); // the first picture, before PLAY
+    };
+    gst_app_sink_set_callbacks(GST_APP_SINK(sink), &callbacks, new std::shared_ptr<VideoFrames>(frames_),
+                               [](gpointer data) { delete static_cast<std::shared_ptr<VideoFrames>*>(data); });
+    return sink;
+}
+
+void MciDevice::PlaceVideo() {
+    if (!video_) return;
+    QWidget* parent = window_ ? WidgetOf(window_) : nullptr;
+    video_->Place(parent, QRect(destination_.left, destination_.top, destination_.width, destination_.height));
+}
+
+uint32_t MciDevice::SetDestination(const MciRect& rect) {
+    if (!HasVideo()) return MCIERR_NO_WINDOW;
+    destination_ = rect;
+    PlaceVideo();
+    return MCIERR_NONE;
+}
+
+uint32_t MciDevice::SetWindow(std::intptr_t handle) {
+    if (handle != 0 && !WidgetOf(handle)) return MCIERR_NO_WINDOW;
+    window_ = handle;
+    PlaceVideo();
+    return MCIERR_NONE;
 }
 
 bool MciDevice::Supports(MciTimeFormat format) const {

@@ -7,6 +7,7 @@
 #include "MidiTiming.h"
 #include "WaveFile.h"
 
+#include <QPointer>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -17,6 +18,8 @@ typedef struct _GstElement GstElement;
 namespace gb {
 
 class WaveRecorder;
+class VideoWindow;
+struct VideoFrames;
 
 enum class MciDeviceType { WaveAudio, Sequencer, MpegVideo };
 
@@ -70,17 +73,23 @@ public:
 
     bool HasAudio() const { return audioStreams_ > 0 || !pipeline_; }
     bool HasVideo() const { return videoWidth_ > 0; }
-    MciRect& Destination() { return destination_; }
+    const MciRect& Destination() const { return destination_; }
     MciRect NaturalRect() const { return {0, 0, videoWidth_, videoHeight_}; }
-    std::intptr_t& WindowHandle() { return window_; }
+    // Where the pictures are shown: a rectangle, and the window given by its handle (0:
+    // a window of the device's own). Return MCI error codes.
+    uint32_t SetDestination(const MciRect& rect);
+    uint32_t SetWindow(std::intptr_t handle);
 
 private:
     uint32_t Load(const std::string& playable);
     void Poll();
+    bool QueryLength();
     void FinishRecording();
     bool WaitForState();
     bool SeekPipeline(int64_t start, std::optional<int64_t> stop);
     int64_t QueryPosition();
+    GstElement* MakeVideoSink();
+    void PlaceVideo();
 
     MciDeviceType type_;
     std::string alias_;
@@ -92,7 +101,8 @@ private:
     MciMode mode_ = MciMode::Stopped;
     MciTimeFormat timeFormat_ = MciTimeFormat::Milliseconds;
     int64_t length_ = 0;
-    int64_t playEnd_ = 0;           // where the current play stops
+    bool lengthKnown_ = false;      // some streams tell their length late, or never
+    int64_t playEnd_ = 0;           // where the current play stops; -1: at the end of the media
     std::optional<int64_t> atEnd_;  // the position once a play has ended
     WaveFormat wave_;
     std::optional<MidiTiming> midi_;
@@ -101,6 +111,8 @@ private:
     double framesPerSecond_ = 0;
     MciRect destination_;
     std::intptr_t window_ = 0;
+    std::shared_ptr<VideoFrames> frames_;
+    QPointer<VideoWindow> video_;
     std::unique_ptr<WaveRecorder> recorder_;
     int64_t recordFrom_ = 0;
     std::optional<int64_t> recordTo_;

@@ -383,31 +383,26 @@ uint32_t MciInterpreter::Set(MciCommand& command, MciDevice& device, std::string
             return MCIERR_UNSUPPORTED_FUNCTION; // no device here has a door
         } else if (command.Take("audio all on") || command.Take("audio all off")) {
             // Sound on and off is not a thing these devices remember; accepted.
-        } else if (wave && command.Take("channels")) {
+        } else if (wave && (command.Take("channels") || command.Take("bitspersample") || command.Take("bytespersec") ||
+                            command.Take("samplespersec") || command.Take("alignment"))) {
+            const std::string item = LowerAscii(command.Words()[command.Position() - 1].text);
             uint32_t n = 0;
             if (uint32_t error = TakeInteger(command, n)) return error;
-            if (n != 1 && n != 2) return MCIERR_OUTOFRANGE;
-            format.channels = static_cast<uint16_t>(n);
-        } else if (wave && command.Take("bitspersample")) {
-            uint32_t n = 0;
-            if (uint32_t error = TakeInteger(command, n)) return error;
-            if (n != 8 && n != 16) return MCIERR_OUTOFRANGE;
-            format.bitsPerSample = static_cast<uint16_t>(n);
-        } else if (wave && command.Take("bytespersec")) {
-            uint32_t n = 0;
-            if (uint32_t error = TakeInteger(command, n)) return error;
-            if (n == 0) return MCIERR_OUTOFRANGE;
-            format.bytesPerSec = n;
-        } else if (wave && command.Take("samplespersec")) {
-            uint32_t n = 0;
-            if (uint32_t error = TakeInteger(command, n)) return error;
-            if (n == 0) return MCIERR_OUTOFRANGE;
-            format.samplesPerSec = n;
-        } else if (wave && command.Take("alignment")) {
-            uint32_t n = 0;
-            if (uint32_t error = TakeInteger(command, n)) return error;
-            if (n == 0 || n > 0xFFFF) return MCIERR_OUTOFRANGE;
-            format.blockAlign = static_cast<uint16_t>(n);
+            if (item == "channels") {
+                if (n != 1 && n != 2) return MCIERR_OUTOFRANGE;
+                format.channels = static_cast<uint16_t>(n);
+            } else if (item == "bitspersample") {
+                if (n != 8 && n != 16) return MCIERR_OUTOFRANGE;
+                format.bitsPerSample = static_cast<uint16_t>(n);
+            } else if (n == 0 || (item == "alignment" && n > 0xFFFF)) {
+                return MCIERR_OUTOFRANGE;
+            } else if (item == "bytespersec") {
+                format.bytesPerSec = n;
+            } else if (item == "samplespersec") {
+                format.samplesPerSec = n;
+            } else {
+                format.blockAlign = static_cast<uint16_t>(n);
+            }
         } else if (wave && command.Take("format tag")) {
             if (!command.Take("pcm")) {
                 uint32_t n = 0;
@@ -511,9 +506,7 @@ uint32_t MciInterpreter::Put(MciCommand& command, MciDevice& device, std::string
         }
     }
     if (!destination) return MCIERR_MISSING_PARAMETER;
-    if (!device.HasVideo()) return MCIERR_NO_WINDOW;
-    device.Destination() = rect ? *rect : device.NaturalRect();
-    return MCIERR_NONE;
+    return device.SetDestination(rect ? *rect : device.NaturalRect());
 }
 
 uint32_t MciInterpreter::Window(MciCommand& command, MciDevice& device, std::string&) {
@@ -524,11 +517,11 @@ uint32_t MciInterpreter::Window(MciCommand& command, MciDevice& device, std::str
         if (TakeWaitOrNotify(command, wait)) continue;
         any = true;
         if (command.Take("handle default")) {
-            device.WindowHandle() = 0;
+            if (uint32_t error = device.SetWindow(0)) return error;
         } else if (command.Take("handle")) {
             uint32_t handle = 0;
             if (uint32_t error = TakeInteger(command, handle)) return error;
-            device.WindowHandle() = static_cast<std::intptr_t>(handle);
+            if (uint32_t error = device.SetWindow(static_cast<std::intptr_t>(handle))) return error;
         } else if (command.Take("state") || command.Take("text")) {
             if (!command.TakeWord()) return MCIERR_MISSING_PARAMETER;
         } else {

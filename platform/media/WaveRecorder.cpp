@@ -18,16 +18,7 @@ GstElement* MakeAudioSource() {
         g_object_set(source, "wave", 4 /* silence */, "is-live", TRUE, nullptr);
         return source;
     }
-    for (const char* name : {"pulsesrc", "pipewiresrc", "alsasrc"}) {
-        GstElement* source = gst_element_factory_make(name, nullptr);
-        if (!source) continue;
-        gst_object_ref_sink(source);
-        bool usable = gst_element_set_state(source, GST_STATE_READY) != GST_STATE_CHANGE_FAILURE;
-        gst_element_set_state(source, GST_STATE_NULL);
-        if (usable) return source; // still referenced once, as a new element would be
-        gst_object_unref(source);
-    }
-    return nullptr;
+    return FirstUsableElement({"pulsesrc", "pipewiresrc", "alsasrc"});
 }
 
 } // namespace

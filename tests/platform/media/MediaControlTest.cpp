@@ -5,6 +5,8 @@
 #include "platform/media/MediaControl.h"
 
 #include <QTemporaryDir>
+#include <QWidget>
+#include "platform/WindowHandle.h"
 #include <chrono>
 #include <gst/gst.h>
 #include <gtest/gtest.h>
@@ -278,6 +280,58 @@ TEST_F(MediaControlTest, Mp3PlaysThroughMpegVideo) {
     Send("play Song from 900");
     EXPECT_EQ(Send("status Song mode"), "playing");
     EXPECT_EQ(WaitForMode("Song", "stopped"), "stopped");
+}
+
+// An MPEG video made with GStreamer's encoder, when the machine has one: its pictures
+// go to a window of the device's own, or into the window the caller names.
+TEST_F(MediaControlTest, MpegVideoShowsItsPicturesWhereAsked) {
+    gst_init(nullptr, nullptr);
+    GstElementFactory* encoder = gst_element_factory_find("mpeg2enc");
+    if (!encoder) GTEST_SKIP() << "no MPEG video encoder";
+    gst_object_unref(encoder);
+    std::string mpg = Path("clip.m1v");
+    std::string description = "videotestsrc num-buffers=10 ! video/x-raw,width=320,height=240,framerate=25/1 ! "
+                              "mpeg2enc format=0 ! filesink location=\"" + mpg + "\"";
+    GstElement* pipeline = gst_parse_launch(description.c_str(), nullptr);
+    ASSERT_TRUE(pipeline);
+    gst_element_set_state(pipeline, GST_STATE_PLAYING);
+    GstBus* bus = gst_element_get_bus(pipeline);
+    GstMessage* done = gst_bus_timed_pop_filtered(bus, 20 * GST_SECOND,
+                                                  static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
+    if (done) gst_message_unref(done);
+    gst_object_unref(bus);
+    gst_element_set_state(pipeline, GST_STATE_NULL);
+    gst_object_unref(pipeline);
+
+    ASSERT_EQ(Error("open \"" + mpg + "\" type mpegvideo alias v"), 0u);
+    EXPECT_EQ(Send("capability v has video"), "true");
+    EXPECT_EQ(Send("where v destination"), "0 0 320 240");
+    EXPECT_EQ(Send("where v source"), "0 0 320 240");
+    EXPECT_EQ(Error("put v destination at 0 0 480 360"), 0u);
+    EXPECT_EQ(Send("where v destination"), "0 0 480 360");
+    EXPECT_EQ(Error("put v destination at 0 0 158.4 118.8"), 0u); // fractions are rounded
+    EXPECT_EQ(Send("where v destination"), "0 0 158 119");
+    EXPECT_EQ(Error("put v destination at 0 0 -5 10"), MCIERR_OUTOFRANGE);
+    EXPECT_EQ(Error("put v destination"), 0u); // back to the picture's own size
+    EXPECT_EQ(Send("where v destination"), "0 0 320 240");
+
+    QWidget owner;
+    owner.resize(640, 480);
+    owner.show();
+    EXPECT_EQ(Error("window v handle 999999"), MCIERR_NO_WINDOW);
+    ASSERT_EQ(Error("window v handle " + std::to_string(HandleOf(&owner))), 0u);
+    Send("put v destination at 10 20 160 120");
+    QWidget* picture = owner.findChild<QWidget*>();
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->geometry(), QRect(10, 20, 160, 120));
+    // An elementary stream does not tell its length before it has been played through.
+    EXPECT_EQ(Error("play v"), 0u);
+    EXPECT_EQ(Send("status v mode"), "playing");
+    EXPECT_EQ(WaitForMode("v", "stopped"), "stopped");
+    EXPECT_NEAR(std::stoi(Send("status v length")), 400, 80);
+    EXPECT_EQ(Send("status v position"), Send("status v length"));
+    Send("close v");
+    EXPECT_FALSE(owner.findChild<QWidget*>()); // the picture goes with its device
 }
 
 TEST_F(MediaControlTest, RecordingCapturesIntoTheDeviceAndSaves) {
