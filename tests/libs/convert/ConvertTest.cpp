@@ -131,7 +131,7 @@ TEST(Convert, BadSourcesWriteNothingAndFail) {
     Put32(zeroWidth, 18, 0);
     struct Case {
         const char* name;
-        QByteArray bytes; // empty name: no file at all
+        QByteArray bytes;
         bool exists;
     } cases[] = {
         {"missing", {}, false},
@@ -147,7 +147,9 @@ TEST(Convert, BadSourcesWriteNothingAndFail) {
     for (const Case& c : cases) {
         const QString source = dir.filePath("bad.bmp"), target = dir.filePath("kept.jpg");
         QFile::remove(source);
-        if (c.exists) ASSERT_TRUE(WriteFile(source, c.bytes));
+        if (c.exists) {
+            ASSERT_TRUE(WriteFile(source, c.bytes));
+        }
         ASSERT_TRUE(WriteFile(target, "old contents"));
         EXPECT_NE(Save(source.toStdString(), target.toStdString(), 50, false), 0) << c.name;
         EXPECT_EQ(ReadFile(target), "old contents") << c.name;
