@@ -84,6 +84,18 @@ TEST_F(MediaControlTest, WaveTransportFollowsTheModes) {
     EXPECT_EQ(Error("status Song mode"), MCIERR_INVALID_DEVICE_NAME);
 }
 
+// The desktop's own output: a real device when there is one, otherwise the fake sink
+// the layer falls back to. Either way the play takes its time and ends.
+TEST_F(MediaControlTest, AutomaticOutputPlaysWithOrWithoutAnAudioDevice) {
+    SetAudioOutput(AudioOutput::Automatic);
+    std::string wav = WriteFile(Path("tone.wav"), ToneWave(120));
+    ASSERT_EQ(Error("open \"" + wav + "\" type waveaudio alias a"), 0u);
+    EXPECT_EQ(Error("play a wait"), 0u);
+    EXPECT_EQ(Send("status a mode"), "stopped");
+    EXPECT_EQ(Send("status a position"), "120");
+    SetAudioOutput(AudioOutput::Fake);
+}
+
 TEST_F(MediaControlTest, PlayToStopsThereAndPlayFromAtTheEndEndsAtOnce) {
     std::string wav = WriteFile(Path("tone.wav"), ToneWave(400));
     Send("open \"" + wav + "\" type waveaudio alias a");
