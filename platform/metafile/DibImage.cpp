@@ -13,7 +13,7 @@ namespace {
 // No picture inside a metafile is larger than this many pixels (a 256 MB image).
 constexpr uint64_t kMaxPixels = uint64_t(1) << 26;
 // Compressed bits may describe at most this many pixels per byte of data.
-constexpr uint64_t kCompressedPixelsPerByte = 256;
+constexpr uint64_t kCompressedPixelsPerByte = 128;
 
 // The default logical palette of a device context: what palette indices address when
 // the file selected no palette of its own.

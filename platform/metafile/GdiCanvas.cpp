@@ -11,7 +11,7 @@ namespace {
 // A clip region with more rectangles than this is replaced by its bounding box.
 constexpr int kMaxClipRects = 4096;
 // An open path bracket stops growing at this many elements.
-constexpr int kMaxPathElements = 1 << 22;
+constexpr int kMaxPathElements = 1 << 20;
 
 double ScaleOf(const QTransform& t) {
     double det = t.m11() * t.m22() - t.m12() * t.m21();
