@@ -17,6 +17,22 @@ namespace {
 
 using namespace gb::testing;
 
+// Runs a GStreamer pipeline to its end (the tests make their MP3 and MPEG files so).
+bool RunPipeline(const std::string& description) {
+    GstElement* pipeline = gst_parse_launch(description.c_str(), nullptr);
+    if (!pipeline) return false;
+    gst_element_set_state(pipeline, GST_STATE_PLAYING);
+    GstBus* bus = gst_element_get_bus(pipeline);
+    GstMessage* done = gst_bus_timed_pop_filtered(bus, 20 * GST_SECOND,
+                                                  static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
+    bool ended = done && GST_MESSAGE_TYPE(done) == GST_MESSAGE_EOS;
+    if (done) gst_message_unref(done);
+    gst_object_unref(bus);
+    gst_element_set_state(pipeline, GST_STATE_NULL);
+    gst_object_unref(pipeline);
+    return ended;
+}
+
 class MediaControlTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -271,17 +287,7 @@ TEST_F(MediaControlTest, Mp3PlaysThroughMpegVideo) {
     std::string description =
         "audiotestsrc num-buffers=25 samplesperbuffer=1764 ! audio/x-raw,rate=44100,channels=1 ! lamemp3enc ! "
         "filesink location=\"" + mp3 + "\"";
-    GError* error = nullptr;
-    GstElement* pipeline = gst_parse_launch(description.c_str(), &error);
-    ASSERT_TRUE(pipeline) << (error ? error->message : "");
-    gst_element_set_state(pipeline, GST_STATE_PLAYING);
-    GstBus* bus = gst_element_get_bus(pipeline);
-    GstMessage* done = gst_bus_timed_pop_filtered(bus, 10 * GST_SECOND,
-                                                  static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
-    if (done) gst_message_unref(done);
-    gst_object_unref(bus);
-    gst_element_set_state(pipeline, GST_STATE_NULL);
-    gst_object_unref(pipeline);
+    ASSERT_TRUE(RunPipeline(description));
 
     ASSERT_EQ(Error("open \"" + mp3 + "\" type MPEGVIDEO alias Song"), 0u);
     int length = std::stoi(Send("status Song length"));
@@ -304,16 +310,7 @@ TEST_F(MediaControlTest, MpegVideoShowsItsPicturesWhereAsked) {
     std::string mpg = Path("clip.m1v");
     std::string description = "videotestsrc num-buffers=10 ! video/x-raw,width=320,height=240,framerate=25/1 ! "
                               "mpeg2enc format=0 ! filesink location=\"" + mpg + "\"";
-    GstElement* pipeline = gst_parse_launch(description.c_str(), nullptr);
-    ASSERT_TRUE(pipeline);
-    gst_element_set_state(pipeline, GST_STATE_PLAYING);
-    GstBus* bus = gst_element_get_bus(pipeline);
-    GstMessage* done = gst_bus_timed_pop_filtered(bus, 20 * GST_SECOND,
-                                                  static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
-    if (done) gst_message_unref(done);
-    gst_object_unref(bus);
-    gst_element_set_state(pipeline, GST_STATE_NULL);
-    gst_object_unref(pipeline);
+    ASSERT_TRUE(RunPipeline(description));
 
     ASSERT_EQ(Error("open \"" + mpg + "\" type mpegvideo alias v"), 0u);
     EXPECT_EQ(Send("capability v has video"), "true");
