@@ -175,6 +175,32 @@ TEST_F(AlbumFileTest, ReadAlbumInfoPeeksWithoutCheckingTheSignature) {
     EXPECT_EQ(Album.Title, "current");
 }
 
+TEST_F(AlbumFileTest, MissingAndReadOnlyFoldersLoseNothing) {
+    // A folder that is gone opens as an empty album of its own and writes nothing.
+    Album.Title = "previous album";
+    std::string gone = folder + "/gone";
+    LoadAlbum(gone);
+    EXPECT_EQ(Album.Folder, gone);
+    EXPECT_EQ(Album.GalleryCount, 0);
+    EXPECT_NE(Album.Title, "previous album");
+    SaveAlbum(gone);
+    EXPECT_NE(access(gone.c_str(), F_OK), 0);
+
+    // A folder that cannot be written keeps its album file as it was.
+    OpenMakeThumbnailsClose(folder);
+    std::string before = ReadAll(folder + "/Browse.GBX");
+    chmod(folder.c_str(), 0555);
+    if (access(folder.c_str(), W_OK) == 0) {
+        chmod(folder.c_str(), 0755);
+        GTEST_SKIP() << "this user writes into read-only folders";
+    }
+    LoadAlbum(folder);
+    Album.Title = "not stored";
+    SaveAlbum(folder);
+    chmod(folder.c_str(), 0755);
+    EXPECT_EQ(ReadAll(folder + "/Browse.GBX"), before);
+}
+
 class AlbumUrlTest : public AlbumFileTest {};
 
 TEST_F(AlbumUrlTest, ShortcutFileIsChosenReadAndWritten) {
