@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <cstring>
+#include <map>
 
 namespace gb {
 namespace {
@@ -121,6 +122,15 @@ LResult SystemCommand(QWidget* widget, WParam command) {
 const QEvent* SynthesizedEvent() { return synthesized; }
 
 void SetMessageRouter(MessageRouter r) { router = r; }
+
+unsigned RegisterWindowMessage(const std::string& name) {
+    static std::map<std::string, unsigned> registered;
+    auto it = registered.find(name);
+    if (it != registered.end()) return it->second;
+    unsigned message = 0xC000u + unsigned(registered.size());
+    registered.emplace(name, message);
+    return message;
+}
 
 LResult DefaultWindowMessage(Hwnd window, unsigned message, WParam wParam, LParam lParam) {
     QWidget* widget = WidgetOf(window);

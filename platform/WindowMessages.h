@@ -4,6 +4,7 @@
 #include "WindowHandle.h"
 
 #include <cstdint>
+#include <string>
 
 class QEvent;
 
@@ -133,6 +134,9 @@ LResult DefaultWindowMessage(Hwnd window, unsigned message, WParam wParam, LPara
 // The Qt event DefaultWindowMessage is delivering right now (nullptr when none), so
 // that the window layer does not turn it into a message a second time.
 const QEvent* SynthesizedEvent();
+
+// A message number of 0xC000 or more for a name, the same for the same name.
+unsigned RegisterWindowMessage(const std::string& name);
 
 // The window layer installs the procedure-aware delivery here.
 using MessageRouter = LResult (*)(Hwnd, unsigned, WParam, LParam);

@@ -92,9 +92,7 @@ void ClassSlider::Update() {
 }
 
 LResult ClassSlider::Callback(Hwnd, unsigned wmInfo, WParam, LParam, bool&) {
-    if (wmInfo == WM_SETFOCUS && Events.GotFocus) Events.GotFocus();
-    else if (wmInfo == WM_KILLFOCUS && Events.LostFocus) Events.LostFocus();
-    else if (wmInfo == WM_HELP) WhatsThisHelp();
+    FocusAndHelp(wmInfo, Events.GotFocus, Events.LostFocus, [this] { WhatsThisHelp(); });
     return 0;
 }
 

@@ -21,16 +21,8 @@ std::string EditorText(Hwnd editor) {
 void ItemViewEventSource::OwnMessage(ItemViewEvents& events, bool dragDropMode,
                                      const std::function<void()>& whatsThisHelp, unsigned message, WParam wParam,
                                      LParam lParam) {
+    FocusAndHelp(message, events.GotFocus, events.LostFocus, whatsThisHelp);
     switch (message) {
-    case WM_SETFOCUS:
-        if (events.GotFocus) events.GotFocus();
-        break;
-    case WM_KILLFOCUS:
-        if (events.LostFocus) events.LostFocus();
-        break;
-    case WM_HELP:
-        whatsThisHelp();
-        break;
     case WM_MOUSEMOVE:
         if (events.Hover) events.Hover(int32_t(wParam), LoWord(int32_t(lParam)), HiWord(int32_t(lParam)));
         break;

@@ -63,3 +63,14 @@ QString LimitedText(const QString& text, int limit) {
 }
 
 } // namespace gb
+
+namespace gb {
+
+void FocusAndHelp(unsigned message, const std::function<void()>& gotFocus, const std::function<void()>& lostFocus,
+                  const std::function<void()>& help) {
+    if (message == WM_SETFOCUS && gotFocus) gotFocus();
+    else if (message == WM_KILLFOCUS && lostFocus) lostFocus();
+    else if (message == WM_HELP && help) help();
+}
+
+} // namespace gb

@@ -60,3 +60,11 @@ public:
 };
 
 } // namespace gb
+
+namespace gb {
+
+// The own messages several wrappers share: the focus gained and lost, and help.
+void FocusAndHelp(unsigned message, const std::function<void()>& gotFocus, const std::function<void()>& lostFocus,
+                  const std::function<void()>& help);
+
+} // namespace gb
