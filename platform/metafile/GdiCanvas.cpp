@@ -8,8 +8,6 @@
 namespace gb {
 namespace {
 
-// A clip region with more rectangles than this is replaced by its bounding box.
-constexpr int kMaxClipRects = 4096;
 // An open path bracket stops growing at this many elements.
 constexpr int kMaxPathElements = 1 << 20;
 
@@ -44,13 +42,6 @@ bool ClipSegment(QPointF& a, QPointF& b, const QRectF& r) {
     a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
     b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
     return true;
-}
-
-QRegion UniteAll(std::span<const QRegion> parts) {
-    if (parts.empty()) return {};
-    if (parts.size() == 1) return parts[0];
-    size_t half = parts.size() / 2;
-    return UniteAll(parts.first(half)) | UniteAll(parts.subspan(half));
 }
 
 QPainter::CompositionMode RopMode(int index, bool& known) {
@@ -98,7 +89,7 @@ GdiCanvas::GdiCanvas(QPainter& painter, const QRectF& target, size_t fileSize)
     QRectF safeDevice = device.adjusted(-margin, -margin, margin, margin);
     safeTarget_ = base_.isInvertible() ? base_.inverted().mapRect(safeDevice) : safeDevice;
     rasterOps_ = painter_.paintEngine() && painter_.paintEngine()->type() == QPaintEngine::Raster;
-    clipBudget_ = 4'000'000 + 64 * uint64_t(fileSize);
+    clipper_.emplace(painter_, base_, deviceTarget_, fileSize);
 }
 
 GdiCanvas::~GdiCanvas() {
@@ -117,7 +108,7 @@ void GdiCanvas::RestoreDC(int which) {
     if (which == 0 || index < 0 || index >= int64_t(saved_.size())) return;
     state_ = std::move(saved_[size_t(index)]);
     saved_.resize(size_t(index));
-    ApplyClip();
+    clipper_->Apply(state_);
 }
 
 // ----- lines and curves -----
@@ -668,133 +659,35 @@ void GdiCanvas::TextOut(const TextRun& run) {
 
 // ----- clipping -----
 
-QRegion GdiCanvas::DeviceRegion(const QPainterPath& targetPath) const {
-    QPainterPath device = base_.map(targetPath);
-    QRectF bounds = device.controlPointRect();
-    if (!Finite(bounds)) return {};
-    QRectF limit = QRectF(deviceTarget_).adjusted(-2, -2, 2, 2);
-    // Rectangles (the usual clip) become exact pixel rectangles: left and top edges in,
-    // right and bottom edges out.
-    if (device.elementCount() == 5 || device.elementCount() == 4) {
-        QPolygonF polygon = device.toFillPolygon();
-        bool axisAligned = true;
-        for (qsizetype i = 0; i + 1 < polygon.size(); ++i)
-            if (polygon[i].x() != polygon[i + 1].x() && polygon[i].y() != polygon[i + 1].y()) axisAligned = false;
-        if (axisAligned) {
-            QRectF r = bounds & limit;
-            if (r.isEmpty()) return {};
-            QPoint topLeft(int(std::lround(r.left())), int(std::lround(r.top())));
-            QPoint bottomRight(int(std::lround(r.right())) - 1, int(std::lround(r.bottom())) - 1);
-            return QRegion(QRect(topLeft, bottomRight));
-        }
-    }
-    if (!bounds.intersects(limit)) return {};
-    QPainterPath box;
-    box.addRect(limit);
-    QPainterPath inside = limit.contains(bounds) ? device : device.intersected(box);
-    QRegion region;
-    for (const QPolygonF& polygon : inside.toFillPolygons())
-        region = region.united(QRegion(polygon.toPolygon(), device.fillRule()));
-    return region;
-}
-
-void GdiCanvas::CombineClip(const QRegion& region, int mode) {
-    clipWork_ += uint64_t(region.rectCount()) + uint64_t(state_.clipped ? state_.clip.rectCount() : 1);
-    if (clipWork_ > clipBudget_) return;
-    QRegion current = state_.clipped ? state_.clip : QRegion(deviceTarget_);
-    QRegion result;
-    switch (mode) {
-    case ClipAnd: result = current & region; break;
-    case ClipOr: result = current | region; break;
-    case ClipXor: result = current ^ region; break;
-    case ClipDiff: result = current - region; break;
-    case ClipCopy: result = region; break;
-    default: return;
-    }
-    if (result.rectCount() > kMaxClipRects) result = QRegion(result.boundingRect());
-    state_.clip = result;
-    state_.clipped = true;
-    ApplyClip();
-}
-
-void GdiCanvas::ApplyClip() {
-    painter_.restore();
-    painter_.save();
-    if (state_.clipped) {
-        painter_.resetTransform();
-        painter_.setClipRegion(state_.clip, Qt::IntersectClip);
-        painter_.setTransform(base_);
-    }
-}
-
 void GdiCanvas::IntersectClipRect(QRectF logical) {
-    QPainterPath path;
-    path.addRect(logical.normalized());
-    CombineClip(DeviceRegion(LogicalToTarget().map(path)), ClipAnd);
+    QRectF rect[] = {logical};
+    clipper_->Combine(state_, clipper_->Region(rect, LogicalToTarget()), GdiClipper::And);
 }
 
 void GdiCanvas::ExcludeClipRect(QRectF logical) {
-    QPainterPath path;
-    path.addRect(logical.normalized());
-    CombineClip(DeviceRegion(LogicalToTarget().map(path)), ClipDiff);
+    QRectF rect[] = {logical};
+    clipper_->Combine(state_, clipper_->Region(rect, LogicalToTarget()), GdiClipper::Diff);
 }
 
 void GdiCanvas::OffsetClip(QPointF logicalDelta) {
-    if (!state_.clipped) return;
     QTransform toDevice = LogicalToTarget() * base_;
-    QPointF d = toDevice.map(logicalDelta) - toDevice.map(QPointF(0, 0));
-    if (!std::isfinite(d.x()) || !std::isfinite(d.y())) return;
-    int limit = std::max(deviceTarget_.width(), deviceTarget_.height()) + 16;
-    int dx = int(std::lround(std::clamp(d.x(), double(-limit), double(limit))));
-    int dy = int(std::lround(std::clamp(d.y(), double(-limit), double(limit))));
-    state_.clip.translate(dx, dy);
-    state_.clip &= QRegion(deviceTarget_.adjusted(-2, -2, 2, 2));
-    ApplyClip();
+    clipper_->Offset(state_, toDevice.map(logicalDelta) - toDevice.map(QPointF(0, 0)));
 }
 
 void GdiCanvas::SelectClipDeviceRects(std::span<const QRectF> rects, int mode) {
     if (rects.empty()) {
-        if (mode == ClipCopy) ResetClip();
+        if (mode == GdiClipper::Copy) clipper_->Reset(state_);
         return;
     }
-    clipWork_ += rects.size();
-    if (clipWork_ > clipBudget_) return;
-    std::vector<QRegion> parts;
-    parts.reserve(rects.size());
-    for (const QRectF& r : rects) {
-        QPainterPath path;
-        path.addRect(r.normalized());
-        QRegion part = DeviceRegion(deviceToTarget_.map(path));
-        if (!part.isEmpty()) parts.push_back(part);
-    }
-    CombineClip(UniteAll(parts), mode);
+    clipper_->Combine(state_, clipper_->Region(rects, deviceToTarget_), mode);
 }
 
 void GdiCanvas::SelectClipRegion(const GdiRegion& region) {
-    if (region.rects.empty()) {
-        ResetClip();
-        return;
-    }
-    clipWork_ += region.rects.size();
-    if (clipWork_ > clipBudget_) return;
-    std::vector<QRegion> parts;
-    parts.reserve(region.rects.size());
-    QTransform toTarget = LogicalToTarget();
-    for (const QRectF& r : region.rects) {
-        QPainterPath path;
-        path.addRect(r.normalized());
-        QRegion part = DeviceRegion(toTarget.map(path));
-        if (!part.isEmpty()) parts.push_back(part);
-    }
-    CombineClip(UniteAll(parts), ClipCopy);
+    if (region.rects.empty()) clipper_->Reset(state_);
+    else clipper_->Combine(state_, clipper_->Region(region.rects, LogicalToTarget()), GdiClipper::Copy);
 }
 
-void GdiCanvas::ResetClip() {
-    if (!state_.clipped) return;
-    state_.clipped = false;
-    state_.clip = QRegion();
-    ApplyClip();
-}
+void GdiCanvas::ResetClip() { clipper_->Reset(state_); }
 
 void GdiCanvas::SelectClipPath(int mode) {
     QPainterPath path = path_;
@@ -802,7 +695,7 @@ void GdiCanvas::SelectClipPath(int mode) {
     path_ = QPainterPath();
     if (path.isEmpty()) return;
     path.setFillRule(state_.fillMode == GdiState::Winding ? Qt::WindingFill : Qt::OddEvenFill);
-    CombineClip(DeviceRegion(path), mode);
+    clipper_->Combine(state_, clipper_->Region(path), mode);
 }
 
 // ----- paths -----

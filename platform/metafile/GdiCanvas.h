@@ -11,13 +11,15 @@
 //
 // Hostile input: geometry far outside the target is cut to a margin around it before
 // Qt sees it, pen widths and font sizes are bounded, the saved-state stack has a depth
-// limit, and the work spent on clip regions has a budget proportional to the file.
+// limit, and clip regions have a work budget (GdiClipper).
+#include "GdiClipper.h"
 #include "GdiState.h"
 #include "GdiTextRenderer.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -26,7 +28,6 @@ namespace gb {
 class GdiCanvas {
 public:
     enum class ArcKind { Arc, ArcTo, Chord, Pie };
-    enum ClipMode { ClipAnd = 1, ClipOr = 2, ClipXor = 3, ClipDiff = 4, ClipCopy = 5 };
     enum StretchMode { Halftone = 4 };
     static constexpr int kMaxSavedStates = 1024;
 
@@ -117,9 +118,6 @@ private:
     bool ApplyRop(uint32_t rop);
     bool Sane(const QRectF& targetBounds) const;
     QPainterPath CutToSafe(const QPainterPath& path, bool closed) const;
-    QRegion DeviceRegion(const QPainterPath& targetPath) const;
-    void CombineClip(const QRegion& region, int mode);
-    void ApplyClip();
 
     QPainter& painter_;
     QRectF target_;
@@ -134,8 +132,7 @@ private:
     bool inPath_ = false;
     bool needMove_ = true;
     QPainterPath path_;         // target coordinates
-    uint64_t clipWork_ = 0;
-    uint64_t clipBudget_ = 0;
+    std::optional<GdiClipper> clipper_; // made once the device geometry is known
 };
 
 } // namespace gb

@@ -253,5 +253,33 @@ TEST(MetafilePlay, ClipsAndRestoresSavedStates) {
     EXPECT_EQ(Ink(image), QRect(30, 30, 20, 20));
 }
 
+TEST(MetafilePlay, CombinesClipRegionsByTheirModes) {
+    // The left half is the clip; a region of the top half is combined with it.
+    struct Case {
+        int mode;
+        bool topLeft, topRight, bottomLeft, bottomRight;
+    };
+    const Case cases[] = {
+        {1, true, false, false, false}, // and
+        {2, true, true, true, false},   // or
+        {3, false, true, true, false},  // xor
+        {4, false, false, true, false}, // difference
+        {5, true, true, false, false},  // copy
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        std::vector<uint8_t> emf = EmfWriter(QRect(0, 0, 1000, 1000))
+                                       .CreateBrush(1, Qt::red).SelectObject(1)
+                                       .IntersectClipRect(0, 0, 20, 40)
+                                       .ExtSelectClipRgn({QRect(0, 0, 40, 20)}, c.mode)
+                                       .Rectangle(0, 0, 40, 40)
+                                       .Bytes();
+        QImage image = Render(emf, {40, 40});
+        auto colour = [](bool filled) { return filled ? QColor(Qt::red) : QColor(Qt::white); };
+        ExpectPixels(image, {{{10, 10}, colour(c.topLeft)}, {{30, 10}, colour(c.topRight)},
+                             {{10, 30}, colour(c.bottomLeft)}, {{30, 30}, colour(c.bottomRight)}});
+    }
+}
+
 } // namespace
 } // namespace gb

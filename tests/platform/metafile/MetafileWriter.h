@@ -188,6 +188,13 @@ public:
     EmfWriter& LineTo(int x, int y) { return Ints(54, {x, y}); }
     EmfWriter& Pie(int l, int t, int r, int b, int xs, int ys, int xe, int ye) { return Ints(47, {l, t, r, b, xs, ys, xe, ye}); }
     EmfWriter& IntersectClipRect(int l, int t, int r, int b) { return Ints(30, {l, t, r, b}); }
+    // A clip region of device rectangles (left, top, right, bottom) combined by `mode`.
+    EmfWriter& ExtSelectClipRgn(const std::vector<QRect>& rects, int mode) {
+        ByteWriter region;
+        region.U32(32).U32(1).U32(uint32_t(rects.size())).U32(uint32_t(16 * rects.size())).S32(0).S32(0).S32(0).S32(0);
+        for (QRect r : rects) region.S32(r.left()).S32(r.top()).S32(r.left() + r.width()).S32(r.top() + r.height());
+        return Record(75, ByteWriter().U32(uint32_t(region.bytes.size())).U32(uint32_t(mode)).Raw(region.bytes).bytes);
+    }
     EmfWriter& SetWorldTransform(float m11, float m12, float m21, float m22, float dx, float dy) {
         return Record(35, ByteWriter().F32(m11).F32(m12).F32(m21).F32(m22).F32(dx).F32(dy).bytes);
     }
