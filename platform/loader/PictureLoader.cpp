@@ -1,8 +1,14 @@
 #include "PictureLoader.h"
 
+#include "platform/Desktop.h"
+#include "platform/metafile/Metafile.h"
+
 #include <QByteArray>
+#include <QFile>
 #include <QImageReader>
 #include <QSet>
+#include <cmath>
+#include <optional>
 
 
 namespace gb {
@@ -47,9 +53,52 @@ LoadedPicture LoadBitmap(const QString& file, int thumbnailSide) {
     return result;
 }
 
+// Plays a metafile for the picture object.
+class MetafilePicture : public MetafilePlayer {
+public:
+    explicit MetafilePicture(Metafile metafile) : metafile_(std::move(metafile)) {}
+    void Play(QPainter& painter, const QRectF& target) const override { metafile_.Play(painter, target); }
+
+private:
+    Metafile metafile_;
+};
+
+// HIMETRIC to pixels at the screen's resolution, halves rounded up.
+int HimetricPixels(int himetric, int twipsPerPixel) {
+    double dpi = 1440.0 / (twipsPerPixel > 0 ? twipsPerPixel : 15);
+    return int(std::floor(himetric * dpi / 2540.0 + 0.5));
+}
+
+// The first bytes tell a metafile (a placeable header's key, a Windows metafile header,
+// or an enhanced metafile's first record with " EMF"), so other pictures are not read
+// twice.
+bool LooksLikeMetafile(const QString& file) {
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly)) return false;
+    QByteArray head = in.read(44);
+    auto u16 = [&](int at) { return uint8_t(head[at]) | uint8_t(head[at + 1]) << 8; };
+    if (head.size() >= 4 && head.startsWith(QByteArray("\xD7\xCD\xC6\x9A", 4))) return true;
+    if (head.size() >= 4 && (u16(0) == 1 || u16(0) == 2) && u16(2) == 9) return true;
+    return head.size() >= 44 && u16(0) == 1 && u16(2) == 0 && head.mid(40, 4) == " EMF";
+}
+
+std::optional<LoadedPicture> LoadMetafile(const std::string& path) {
+    if (!LooksLikeMetafile(QString::fromStdString(path))) return std::nullopt;
+    std::optional<Metafile> metafile = ReadMetafileFile(path);
+    if (!metafile) return std::nullopt;
+    LoadedPicture result;
+    result.fullWidth = HimetricPixels(metafile->HimetricWidth(), TwipsPerPixelX());
+    result.fullHeight = HimetricPixels(metafile->HimetricHeight(), TwipsPerPixelY());
+    auto type = metafile->Type() == MetafileType::Emf ? PictureType::EnhancedMetafile : PictureType::Metafile;
+    result.picture = Picture::FromMetafile(type, metafile->HimetricWidth(), metafile->HimetricHeight(),
+                                           std::make_shared<MetafilePicture>(std::move(*metafile)));
+    return result;
+}
+
 } // namespace
 
 LoadedPicture LoadPictureFromFile(const std::string& path, int thumbnailSide) {
+    if (std::optional<LoadedPicture> metafile = LoadMetafile(path)) return *metafile;
     return LoadBitmap(QString::fromStdString(path), thumbnailSide);
 }
 

@@ -10,7 +10,8 @@ namespace gb {
 struct LoadedPicture {
     Picture picture;     // empty when the file is not a picture the loader reads
     int fullWidth = 0;   // the picture's own size in pixels, also when `picture` holds
-    int fullHeight = 0;  // fewer pixels because only a thumbnail was wanted
+    int fullHeight = 0;  // fewer pixels because only a thumbnail was wanted; a metafile's
+                         // size in HIMETRIC converted at the screen's resolution
 };
 
 // Loads the picture at `path`. With `thumbnailSide` > 0 only a thumbnail that fits a

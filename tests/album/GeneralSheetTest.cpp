@@ -2,6 +2,7 @@
 #include "album/FormEngine.h"
 #include "album/GeneralAlbum.h"
 #include "album/GeneralSheet.h"
+#include "tests/platform/metafile/MetafileWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -188,6 +189,31 @@ TEST_F(SheetTest, PlatformLoaderReportsTheFullSizeAndRefusesAbsurdPictures) {
     EXPECT_EQ(width, 7); // unchanged
     std::ofstream(folder + "/text.jpg") << "not a picture";
     EXPECT_TRUE(LoadPictureFile(folder + "/text.jpg", mode, width, height).IsEmpty());
+}
+
+TEST_F(SheetTest, MetafileThumbnailsAreDrawnOnWhite) {
+    // One inch by half an inch, its left half a red rectangle.
+    test::WmfWriter wmf;
+    wmf.SetWindowOrg(0, 0).SetWindowExt(1440, 720);
+    wmf.CreateBrush(0, QColor(255, 0, 0)).SelectObject(0).CreatePen(5, 0, QColor(0, 0, 0)).SelectObject(1);
+    wmf.Rectangle(0, 0, 720, 720);
+    std::vector<uint8_t> bytes = wmf.Bytes(true, QRect(0, 0, 1440, 720), 1440);
+    std::ofstream(folder + "/drawing.wmf", std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), long(bytes.size()));
+
+    bool mode = false;
+    int16_t width = 0, height = 0;
+    Picture picture = LoadPictureFile(folder + "/drawing.wmf", mode, width, height);
+    EXPECT_EQ(picture.Type(), PictureType::Metafile);
+    EXPECT_EQ(width, 96); // 2540 HIMETRIC at 96 pixels an inch
+    EXPECT_EQ(height, 48);
+
+    FormEngine::Instance().Sheet.FillRect(0, 0, 80, 80, Rgb(0, 0, 0)); // what an earlier album left
+    BuildGalleryList(true);
+    RelayoutSheet();
+    QImage thumbnail = GetThumbnail(1, false).Image();
+    ASSERT_EQ(thumbnail.size(), QSize(80, 40));
+    EXPECT_EQ(thumbnail.pixelColor(10, 20), QColor(255, 0, 0));
+    EXPECT_EQ(thumbnail.pixelColor(70, 20), QColor(255, 255, 255));
 }
 
 } // namespace
