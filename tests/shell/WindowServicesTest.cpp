@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QTest>
+#include <QtTest/qtestspontaneevent.h>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -73,8 +74,13 @@ TEST(ClassWindow, BreakEffectsBringsTheCommandsBack) {
         if (item.text.rfind("閉じる", 0) == 0) greyed = item.grayed && item.id == 0;
     EXPECT_TRUE(greyed);
     // The user cannot close the window now; the program still can.
-    QCloseEvent userClose;
-    QCoreApplication::sendEvent(&window, &userClose); // not spontaneous: goes through
+    QCloseEvent byUser;
+    QSpontaneKeyEvent::setSpontaneous(&byUser);
+    qApp->notify(&window, &byUser);
+    EXPECT_FALSE(byUser.isAccepted());
+    QCloseEvent byProgram;
+    QCoreApplication::sendEvent(&window, &byProgram);
+    EXPECT_TRUE(byProgram.isAccepted());
     effects.BreakEffects();
     EXPECT_TRUE(SystemMenuHas(effects.hWnd, SC_MOVE));
     EXPECT_TRUE(SystemMenuHas(effects.hWnd, SC_CLOSE));
