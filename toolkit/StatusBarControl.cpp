@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QSizeGrip>
-#include <QStyleOption>
 
 namespace gb {
 namespace {
@@ -91,12 +90,13 @@ void StatusBarControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     auto panel = [&](const QRect& r, const QString& text, const QImage& icon) {
-        QStyleOptionFrame frame;
-        frame.rect = r;
-        frame.palette = palette();
-        frame.state = QStyle::State_Sunken;
-        frame.lineWidth = 1;
-        style()->drawPrimitive(QStyle::PE_FrameStatusBarItem, &frame, &painter, this);
+        // A thin sunken frame: shadow on the top and left, light on the bottom and right.
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
         QRect inner = r.adjusted(3, 1, -3, -1);
         if (!icon.isNull()) {
             QRect place(inner.left(), inner.top() + (inner.height() - icon.height()) / 2, icon.width(), icon.height());

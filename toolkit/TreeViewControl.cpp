@@ -7,6 +7,7 @@
 #include "ToolkitSupport.h"
 #include "platform/window/WindowProcedure.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QPainter>
 
@@ -31,8 +32,6 @@ public:
         QStyleOptionViewItem o(option);
         uint32_t state = index.data(TreeViewControl::StateRole).toUInt();
         if (state & TVIS_DROPHILITED) o.state |= QStyle::State_Selected | QStyle::State_Active;
-        else if ((o.state & QStyle::State_Selected) && !(owner_->Style() & TVS_SHOWSELALWAYS) && !owner_->hasFocus())
-            o.state &= ~QStyle::State_Selected;
         painter->save();
         if (state & TVIS_CUT) painter->setOpacity(0.45);
         LabelEditDelegate::paint(painter, o, index);
@@ -76,6 +75,8 @@ TreeViewControl::TreeViewControl(QWidget* parent) : QTreeWidget(parent) {
     setItemDelegate(delegate);
     setDragEnabled(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Only the node is drawn selected, not the branch lines before it.
+    setSelectionBehavior(QAbstractItemView::SelectItems);
     AddMessageSource(viewport(), this);
     auto* notifier = new ItemViewNotifier(
         this, this, TVN_BEGINDRAG, [this](const QModelIndex& i) { return IndexOf(itemFromIndex(i)); },
@@ -104,6 +105,17 @@ void TreeViewControl::WindowStyleChanged(uint32_t style, uint32_t) {
     setEditTriggers(style & TVS_EDITLABELS ? QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed
                                            : QAbstractItemView::NoEditTriggers);
     setMouseTracking(style & TVS_TRACKSELECT);
+    // Without show-selection-always the selection is not drawn while the tree has no
+    // focus: the inactive highlight is the plain background then.
+    QPalette p = palette();
+    QPalette standard = QApplication::palette(this);
+    bool always = style & TVS_SHOWSELALWAYS;
+    p.setColor(QPalette::Inactive, QPalette::Highlight,
+               always ? standard.color(QPalette::Inactive, QPalette::Highlight) : p.color(QPalette::Inactive, QPalette::Base));
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText,
+               always ? standard.color(QPalette::Inactive, QPalette::HighlightedText)
+                      : p.color(QPalette::Inactive, QPalette::Text));
+    setPalette(p);
     viewport()->update();
 }
 
