@@ -19,6 +19,13 @@ void LabelEditDelegate::Send(int code, QWidget* editor, const QModelIndex& index
     Notify(control_, code, info);
 }
 
+void LabelEditDelegate::SetItemImage(QStyleOptionViewItem* option, const QImage& image) {
+    if (image.isNull()) return;
+    option->icon = QIcon(QPixmap::fromImage(image));
+    option->features |= QStyleOptionViewItem::HasDecoration;
+    option->decorationSize = image.size();
+}
+
 void LabelEditDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
     QStyledItemDelegate::setEditorData(editor, index);
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {

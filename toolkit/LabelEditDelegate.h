@@ -21,6 +21,10 @@ public:
     void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
     void destroyEditor(QWidget* editor, const QModelIndex& index) const override;
 
+protected:
+    // Shows `image` (when it is not null) as the item's picture.
+    static void SetItemImage(QStyleOptionViewItem* option, const QImage& image);
+
 private:
     void Send(int code, QWidget* editor, const QModelIndex& index) const;
 

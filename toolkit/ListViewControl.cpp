@@ -89,12 +89,7 @@ protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         LabelEditDelegate::initStyleOption(option, index);
         if (index.column() != 0) return;
-        QImage image = ImageListImage(owner_->ViewImageList(), index.data(ListViewControl::ImageRole).toInt());
-        if (!image.isNull()) {
-            option->icon = QIcon(QPixmap::fromImage(image));
-            option->features |= QStyleOptionViewItem::HasDecoration;
-            option->decorationSize = image.size();
-        }
+        SetItemImage(option, ImageListImage(owner_->ViewImageList(), index.data(ListViewControl::ImageRole).toInt()));
     }
 
 private:

@@ -49,12 +49,7 @@ protected:
         if (index.data(TreeViewControl::StateRole).toUInt() & TVIS_BOLD) option->font.setBold(true);
         bool selected = option->state & QStyle::State_Selected;
         int image = index.data(selected ? TreeViewControl::SelectedImageRole : TreeViewControl::ImageRole).toInt();
-        QImage picture = ImageListImage(owner_->ImageList(), image);
-        if (!picture.isNull()) {
-            option->icon = QIcon(QPixmap::fromImage(picture));
-            option->features |= QStyleOptionViewItem::HasDecoration;
-            option->decorationSize = picture.size();
-        }
+        SetItemImage(option, ImageListImage(owner_->ImageList(), image));
     }
 
 private:

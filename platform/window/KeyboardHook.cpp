@@ -1,5 +1,6 @@
 #include "KeyboardHook.h"
 
+#include "KeyData.h"
 #include "platform/KeyState.h"
 
 #include <QApplication>
@@ -20,22 +21,7 @@ struct Hook {
 std::vector<Hook> hooks; // the newest first
 Hhook nextHandle = 0x7000;
 
-int VirtualKeyOf(const QKeyEvent* e) {
-    int vk = VirtualKeyFromQtKey(e->key());
-    if (!vk && !e->text().isEmpty()) {
-        QChar c = e->text().at(0).toUpper();
-        if ((c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')) vk = c.unicode();
-    }
-    return vk;
-}
 
-std::intptr_t KeyData(const QKeyEvent* e, bool release) {
-    uint32_t data = 1 | ((e->nativeScanCode() & 0xFF) << 16);
-    if (e->modifiers() & Qt::AltModifier) data |= 1u << 29;
-    if (release || e->isAutoRepeat()) data |= 1u << 30;
-    if (release) data |= 1u << 31;
-    return std::intptr_t(int32_t(data));
-}
 
 // Runs the hooks once per keystroke. Qt shows one keystroke to the application
 // filter several times: first as a shortcut override, then as the key press, and
@@ -60,9 +46,9 @@ public:
             return pendingCancelled_;
         }
         if (type == QEvent::KeyPress) pendingPress_ = false;
-        int vk = VirtualKeyOf(e);
+        int vk = VirtualKeyOfEvent(*e);
         if (!vk) return false;
-        bool cancelled = hooks.front().procedure(HC_ACTION, std::uintptr_t(vk), KeyData(e, release)) != 0;
+        bool cancelled = hooks.front().procedure(HC_ACTION, std::uintptr_t(vk), KeyDataOfEvent(*e, release)) != 0;
         if (type == QEvent::ShortcutOverride) {
             pendingPress_ = true;
             pendingKey_ = e->key();

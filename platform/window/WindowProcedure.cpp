@@ -1,6 +1,7 @@
 #include "WindowProcedure.h"
 
 #include "SystemMenu.h"
+#include "KeyData.h"
 #include "platform/KeyState.h"
 
 #include <QApplication>
@@ -73,38 +74,21 @@ bool Dispatch(Hwnd window, unsigned message, WParam wParam, LParam lParam) {
     return passed;
 }
 
-int VirtualKeyOf(const QKeyEvent* e) {
-    int vk = VirtualKeyFromQtKey(e->key());
-    if (!vk && !e->text().isEmpty()) {
-        QChar c = e->text().at(0).toUpper();
-        if ((c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')) vk = c.unicode();
-    }
-    return vk;
-}
 
-// Key data bits: repeat count, scan code, context (Alt held, bit 29), previous
-// state (bit 30), transition (bit 31, set on release).
-LParam KeyData(const QKeyEvent* e, bool release) {
-    uint32_t data = 1 | ((e->nativeScanCode() & 0xFF) << 16);
-    if (e->modifiers() & Qt::AltModifier) data |= 1u << 29;
-    if (release || e->isAutoRepeat()) data |= 1u << 30;
-    if (release) data |= 1u << 31;
-    return LParam(int32_t(data));
-}
 
 bool HandleKey(Hwnd window, QKeyEvent* e) {
     bool press = e->type() == QEvent::KeyPress;
     bool alt = e->modifiers() & Qt::AltModifier;
-    int vk = VirtualKeyOf(e);
+    int vk = VirtualKeyOfEvent(*e);
     bool passed = true;
     if (vk) {
         unsigned message = press ? (alt ? WM_SYSKEYDOWN : WM_KEYDOWN) : (alt ? WM_SYSKEYUP : WM_KEYUP);
-        passed = Dispatch(window, message, WParam(vk), KeyData(e, !press));
+        passed = Dispatch(window, message, WParam(vk), KeyDataOfEvent(*e, !press));
     }
     if (passed && press && !e->text().isEmpty() && !(e->modifiers() & Qt::ControlModifier)) {
         char16_t c = e->text().at(0).unicode();
         if (c >= 0x20 || c == '\r' || c == '\b' || c == '\t' || c == 0x1B)
-            passed = Dispatch(window, alt ? WM_SYSCHAR : WM_CHAR, WParam(c), KeyData(e, false));
+            passed = Dispatch(window, alt ? WM_SYSCHAR : WM_CHAR, WParam(c), KeyDataOfEvent(*e, false));
     }
     if (passed && press && e->key() == Qt::Key_F1) {
         HelpInfo info;
