@@ -20,8 +20,11 @@ namespace {
 
 struct WindowRecord {
     WindowProc procedure = nullptr; // nullptr: the widget's own handling
+    // The limits the widget has of its own, and those the layer last gave it: limits
+    // set by anybody else since become the widget's own.
     bool haveBase = false;
     QSize baseMin, baseMax;
+    QSize appliedMin, appliedMax;
     bool inMinMax = false;
 };
 
@@ -269,6 +272,7 @@ WindowProc SetWindowProc(Hwnd window, WindowProc procedure) {
     }
     WindowProc previous = record.procedure ? record.procedure : &DefWindowProc;
     record.procedure = procedure == &DefWindowProc ? nullptr : procedure;
+    // Also when the own procedure comes back: the window gets its own limits again.
     if (widget->isWindow()) RefreshMinMaxInfo(window);
     return previous;
 }
@@ -331,26 +335,38 @@ Hwnd GetActiveWindow() { return HandleOf(QApplication::activeWindow()); }
 void RefreshMinMaxInfo(Hwnd window) {
     WindowRecord* record = RecordOf(window);
     QWidget* widget = WidgetOf(window);
-    if (!record || !record->procedure || !widget || !widget->isWindow() || record->inMinMax) return;
+    if (!record || !widget || !widget->isWindow() || record->inMinMax) return;
+    QSize currentMin = widget->minimumSize(), currentMax = widget->maximumSize();
     if (!record->haveBase) {
+        if (!record->procedure) return; // nobody has limited this window
         record->haveBase = true;
-        record->baseMin = widget->minimumSize();
-        record->baseMax = widget->maximumSize();
+        record->baseMin = currentMin;
+        record->baseMax = currentMax;
+    } else {
+        if (currentMin != record->appliedMin) record->baseMin = currentMin;
+        if (currentMax != record->appliedMax) record->baseMax = currentMax;
     }
     MinMaxInfo info;
     QSize min = record->baseMin, max = record->baseMax;
     if (!SystemMenuHas(window, SC_SIZE)) min = max = widget->size();
     info.minTrackSize = {min.width(), min.height()};
     info.maxTrackSize = {max.width(), max.height()};
-    record->inMinMax = true;
     QPointer<QWidget> alive(widget);
-    Dispatch(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LParam>(&info));
-    if (alive) {
-        widget->setMinimumSize(std::max(0, info.minTrackSize.x), std::max(0, info.minTrackSize.y));
-        widget->setMaximumSize(std::clamp(info.maxTrackSize.x, 0, QWIDGETSIZE_MAX),
-                               std::clamp(info.maxTrackSize.y, 0, QWIDGETSIZE_MAX));
+    if (record->procedure) {
+        record->inMinMax = true;
+        Dispatch(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LParam>(&info));
+        record = RecordOf(window);
+        if (record) record->inMinMax = false;
     }
-    if (WindowRecord* again = RecordOf(window)) again->inMinMax = false;
+    if (!alive || !record) return;
+    QSize newMin(std::max(0, info.minTrackSize.x), std::max(0, info.minTrackSize.y));
+    QSize newMax(std::clamp(info.maxTrackSize.x, 0, QWIDGETSIZE_MAX), std::clamp(info.maxTrackSize.y, 0, QWIDGETSIZE_MAX));
+    record->inMinMax = true;
+    if (newMin != currentMin) widget->setMinimumSize(newMin);
+    if (newMax != currentMax) widget->setMaximumSize(newMax);
+    record->inMinMax = false;
+    record->appliedMin = widget->minimumSize();
+    record->appliedMax = widget->maximumSize();
 }
 
 } // namespace gb

@@ -34,8 +34,30 @@ TEST(Track, OnlyTheGivenLimitsChange) {
     EXPECT_EQ(window.minimumHeight(), 0);
     EXPECT_EQ(window.maximumSize(), platformMax);
     track.Detach();
+    EXPECT_EQ(window.minimumWidth(), 0); // its own limits again
     EXPECT_EQ(GetWindowProc(HandleOf(&window)), &DefWindowProc);
     EXPECT_EQ(GetProp(HandleOf(&window), "POINTER"), 0);
+}
+
+TEST(Track, LimitsTheWindowSetsItselfLaterAreKept) {
+    // A window listened to by a control site gets the get-min-max-info message too; the
+    // limits the window sets afterwards must survive it.
+    QWidget window;
+    ClassTrack track;
+    track.MaxWidth = 800;
+    track.SetOwner(HandleOf(&window));
+    track.Attach();
+    window.show();
+    window.setMinimumSize(200, 100);
+    window.resize(150, 90);
+    EXPECT_EQ(window.size(), QSize(200, 100));
+    EXPECT_EQ(window.maximumWidth(), 800);
+    window.resize(900, 300);
+    EXPECT_EQ(window.width(), 800);
+    EXPECT_EQ(window.minimumSize(), QSize(200, 100));
+    track.Detach();
+    EXPECT_EQ(window.minimumSize(), QSize(200, 100));
+    EXPECT_EQ(window.maximumWidth(), QWIDGETSIZE_MAX);
 }
 
 TEST(Grip, AnchorsOnlyWhenAsked) {
