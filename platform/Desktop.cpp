@@ -52,6 +52,12 @@ std::string MapFontName(const std::string& name) {
     return name;
 }
 
+void SetBusyCursor(bool on) {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
+    if (on) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else if (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+}
+
 void InstallJapaneseLocale() { QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan)); }
 
 uint32_t GetSysColor(int index) {

@@ -21,6 +21,9 @@ std::string MapFontName(const std::string& name);
 // locale is.
 void InstallJapaneseLocale();
 
+// The hourglass pointer over the whole program while on.
+void SetBusyCursor(bool on);
+
 // The colour of a platform system-colour index (COLOR_BTNFACE = 15 ...) as 0x00BBGGRR.
 uint32_t GetSysColor(int index);
 

@@ -2,6 +2,8 @@
 
 #include "FileReplace.h"
 
+#include <QFile>
+
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -52,6 +54,13 @@ std::optional<uint64_t> FileSize(const std::string& path) {
     struct stat st {};
     if (stat(path.c_str(), &st) != 0) return std::nullopt;
     return uint64_t(st.st_size);
+}
+
+std::optional<std::string> ResourceBytes(const std::string& resourcePath) {
+    QFile file(QString::fromStdString(resourcePath));
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    QByteArray bytes = file.readAll();
+    return std::string(bytes.constData(), size_t(bytes.size()));
 }
 
 } // namespace gb

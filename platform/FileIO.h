@@ -18,5 +18,7 @@ std::optional<int64_t> ModifiedTime(const std::string& path);
 // Gives the file back its owner's write permission (the platform's "normal" attributes).
 bool MakeWritable(const std::string& path);
 std::optional<uint64_t> FileSize(const std::string& path);
+// The bytes of a resource built into the program (a Qt resource path such as ":/x/y").
+std::optional<std::string> ResourceBytes(const std::string& resourcePath);
 
 } // namespace gb
