@@ -293,6 +293,10 @@ LResult DefWindowProc(Hwnd window, unsigned message, WParam wParam, LParam lPara
         if (it->window == window && it->message == message && it->wParam == wParam && it->lParam == lParam) {
             if (it->passed) break;
             it->passed = true;
+            // An Alt character that no shortcut took is a menu key without an item.
+            QWidget* widget = WidgetOf(window);
+            if (message == WM_SYSCHAR && widget && widget->isWindow())
+                SendMessage(window, WM_MENUCHAR, WParam(uint16_t(wParam)), 0);
             return 0;
         }
     }

@@ -5,7 +5,9 @@
 // background, activate, activate application, show, close, get-min-max-info, context
 // menu, help, timer, theme changed). The first procedure of every widget is its own
 // handling (DefWindowProc): a message that reaches it lets Qt handle the event as
-// usual; a procedure that answers without calling the previous one swallows it.
+// usual; a procedure that answers without calling the previous one swallows it. An
+// Alt character that reaches a top-level window's own handling (no shortcut took it)
+// is followed by WM_MENUCHAR with that character and no menu flags.
 // Notifications (WM_NOTIFY, WM_COMMAND, scroll messages) are sent by the controls
 // with SendMessage.
 #include "platform/WindowMessages.h"

@@ -135,6 +135,17 @@ TEST(ToolBar, ParentMenuMessagesBecomeEvents) {
     EXPECT_EQ(shortcuts, std::vector<int>{'S'});
 }
 
+TEST(ToolBar, AnAltKeyNoShortcutTakesIsAShortcutEvent) {
+    QWidget window;
+    ClassToolBar bar;
+    bar.Create(HandleOf(&window), 0);
+    std::vector<int> shortcuts;
+    bar.Events.Shortcut = [&](int32_t key) { shortcuts.push_back(key); };
+    window.show();
+    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(shortcuts, std::vector<int>{'s'});
+}
+
 TEST(ToolTips, ThePartnerBecomesTheOwner) {
     QWidget window;
     ClassToolBar bar;
