@@ -2,6 +2,7 @@
 // documents that end, are abandoned or refused, and pictures scaled into rectangles.
 // The printed files are read back with poppler's tools.
 #include "PdfReader.h"
+#include "platform/print/PrintDocument.h"
 #include "platform/print/PrinterCanvas.h"
 
 #include <QDir>
@@ -222,6 +223,24 @@ TEST_F(PrinterCanvasTest, MonochromePrintingTurnsColoursGrey) {
     EXPECT_EQ(c.red(), c.green());
     EXPECT_EQ(c.green(), c.blue());
     EXPECT_LT(c.red(), 200);
+}
+
+TEST(PrintDocumentTest, AJobCupsRefusesFailsAndLeavesNoTemporaryFile) {
+    QTemporaryDir temp;
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", temp.path().toUtf8());
+    PrintTarget target;
+    target.Queue = "glimmerbox-no-such-queue";
+    target.Title = "test";
+    target.Layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+    std::unique_ptr<PrintDocument> document = PrintDocument::Begin(target);
+    ASSERT_TRUE(document);
+    document->Painter().drawText(QPointF(100, 100), "x");
+    EXPECT_FALSE(document->End());
+    document.reset();
+    if (oldTemp.isNull()) qunsetenv("TMPDIR");
+    else qputenv("TMPDIR", oldTemp);
+    EXPECT_TRUE(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 } // namespace
