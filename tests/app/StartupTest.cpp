@@ -88,7 +88,7 @@ TEST_F(ProgramTest, EndingWithSigtermWritesTheSettings) {
     ini.write("[Main]\r\nAlphaBlend=40\r\nX=12\r\nY=34\r\n[History]\r\nRecent=1\r\n1=/a\r\n7=/stale\r\n");
     ini.close();
 
-    auto program = Start({QDir::tempPath()});
+    auto program = Start();
     ASSERT_TRUE(WaitForLock());
     kill(pid_t(program->processId()), SIGTERM);
     ASSERT_TRUE(program->waitForFinished(20000));
