@@ -49,6 +49,7 @@ constexpr TwipRect kTitle{4125, 0, 675, 900};
 constexpr TwipRect kCommandButtons[2] = {{375, 75, 240, 240}, {75, 75, 240, 240}};
 // The command tool bar's two rows above the status bar, beneath the quick viewer.
 constexpr int kSpeedRowPixels = 22;
+constexpr int kJogButtonWidth = 22;
 
 enum CommandButton : int { ButtonExit = 0, ButtonHelp = 1 };
 
@@ -220,6 +221,7 @@ void FormMain::BuildControls() {
     ToolBarJog.SetAlign(0x1 | 0x8);
     ToolBarJog.SetFlat(true);
     ToolBarJog.Create(frame, 0);
+    SpeedToolBar::Compact(ToolBarJog, kJogButtonWidth, kShapeJogs[1].Pixels().height());
     ToolBarJog.DockingImageList(&ImagesJog);
     ToolBarJog.Fit(ShapeJogs[1], 0);
     ToolBarJog.AddButton(JogFirst, kButton, 0, "", 0);

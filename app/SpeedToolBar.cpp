@@ -2,11 +2,14 @@
 
 #include "toolkit/ToolBarControl.h"
 
+#include <QLayout>
+
 namespace gb {
 namespace {
 
 // Placed by the caller rather than along the parent's top edge.
 constexpr int32_t kAlignTopNoParentAlign = 0x1 | 0x8;
+constexpr int kToggleSide = 22;
 
 } // namespace
 
@@ -18,6 +21,9 @@ void SpeedToolBar::Create(Hwnd parent, const QRect& area, ClassImageList& images
         row.SetFlat(true);
         row.SetDropDownArrow(true);
         row.Create(parent, 0);
+        // The toggles of the second row take square buttons; the drop-down buttons
+        // keep room for their arrows.
+        Compact(row, r == 1 ? kToggleSide : 0, r == 1 ? kToggleSide : 0);
         row.DockingImageList(&images);
         row.SetAppearance(0);
         row.Move(area.left(), area.top() + r * rowHeight, area.width(), rowHeight);
@@ -30,12 +36,21 @@ void SpeedToolBar::Create(Hwnd parent, const QRect& area, ClassImageList& images
     }
 }
 
+void SpeedToolBar::Compact(ClassToolBar& bar, int buttonWidth, int buttonHeight) {
+    auto* control = static_cast<ToolBarControl*>(WidgetOf(bar.hToolBar));
+    if (!control) return;
+    control->layout()->setContentsMargins(0, 0, 0, 0);
+    control->layout()->setSpacing(0);
+    control->SetButtonSize(buttonWidth, buttonHeight);
+}
+
 void SpeedToolBar::Destroy() {
     for (ClassToolBar& row : rows_) row.Destroy();
 }
 
 void SpeedToolBar::AddButton(int row, int32_t Key, int32_t style, int32_t state, int32_t Image) {
-    if (row >= 0 && row < kRows) rows_[row].AddButton(Key, style, state, "", Image);
+    if (row < 0 || row >= kRows) return;
+    rows_[row].AddButton(Key, style, state, "", Image);
 }
 
 ClassToolBar* SpeedToolBar::Row(int32_t Key) {

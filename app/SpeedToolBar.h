@@ -34,6 +34,11 @@ public:
     // The bar that holds a button (nullptr for an unknown id).
     const ClassToolBar* RowOf(int32_t Key) const;
 
+    // Packs a tool bar's buttons without margins or gaps, the plain buttons (those
+    // added from now on without a drop-down part) at the given size, as a small
+    // panel needs them.
+    static void Compact(ClassToolBar& bar, int buttonWidth, int buttonHeight);
+
     struct EventHandlers {
         std::function<void(int32_t Key)> ItemClick;
         // The point lies below the button's lower left corner, in screen pixels.
