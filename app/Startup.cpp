@@ -11,6 +11,7 @@
 #include "platform/KeyState.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
+#include "platform/draw/WindowContexts.h"
 #include "resources/StringTable.h"
 #include "shell/CompanionLibraries.h"
 
@@ -75,6 +76,7 @@ int RunProgram(int argc, char** argv) {
     InstallJapaneseLocale();
     InstallFontSubstitutions();
     InstallKeyStateTracker();
+    ConnectDrawingToWindowLayer();
 
     // 1. One instance at a time.
     if (!AcquireInstanceLock("glimmerbox")) {

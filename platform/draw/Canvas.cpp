@@ -61,6 +61,7 @@ Canvas::Canvas(int width, int height)
       persistent_(QSize(width, height), ToQRgb(Rgb(255, 255, 255))),
       store_(std::make_unique<Store>(*this)) {
     dc_ = CreateStoreContext(store_.get());
+    SetDeviceContextFont(dc_, font_);
 }
 
 namespace {
@@ -117,6 +118,11 @@ void Canvas::Bind(Hwnd window) {
 }
 
 Hwnd Canvas::Window() const { return HandleOf(widget_); }
+
+void Canvas::SetFont(const QFont& font) {
+    font_ = font;
+    SetDeviceContextFont(dc_, font_);
+}
 
 void Canvas::Resize(int width, int height) {
     const QRect before = persistent_.Bounds();

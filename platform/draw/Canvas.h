@@ -60,7 +60,7 @@ public:
     int DrawWidth() const { return drawWidth_; }
     void SetDrawWidth(int width) { drawWidth_ = width < 1 ? 1 : width; }
     const QFont& Font() const { return font_; }
-    void SetFont(const QFont& font) { font_ = font; }
+    void SetFont(const QFont& font);
     int CurrentX() const { return currentX_; }
     int CurrentY() const { return currentY_; }
     void SetCurrentPosition(int x, int y) { currentX_ = x, currentY_ = y; }

@@ -4,7 +4,9 @@
 #include "DrawRecorder.h"
 #include "ImagePixelStore.h"
 
+#include <QFont>
 #include <QPainter>
+#include <optional>
 #include <memory>
 #include <unordered_map>
 
@@ -21,6 +23,7 @@ struct ContextObject {
     PixelStore* ownStore = nullptr; // a canvas's store; otherwise the selected bitmap's
     Hbitmap selected = 0;
     int stretchMode = BLACKONWHITE;
+    std::optional<QFont> font; // the font of the canvas the context belongs to
 };
 
 // The objects of the layer. One user-interface thread: no locks.
@@ -335,6 +338,24 @@ Hdc CreateStoreContext(PixelStore* store) {
 void DeleteStoreContext(Hdc dc) {
     ContextObject* context = ContextOf(dc);
     if (context && context->ownStore) TheObjects().contexts.erase(dc);
+}
+
+bool PaintDeviceContext(Hdc dc, const std::function<void(QPainter&)>& paint) {
+    PixelStore* store = StoreOf(dc);
+    if (!store) return false;
+    store->Paint(store->Bounds(), paint);
+    return true;
+}
+
+void SetDeviceContextFont(Hdc dc, const QFont& font) {
+    if (ContextObject* context = ContextOf(dc)) context->font = font;
+}
+
+bool DeviceContextFont(Hdc dc, QFont& font) {
+    ContextObject* context = ContextOf(dc);
+    if (!context || !context->font) return false;
+    font = *context->font;
+    return true;
 }
 
 } // namespace gb

@@ -8,6 +8,10 @@
 #include "DrawHandles.h"
 
 #include <QImage>
+#include <functional>
+
+class QPainter;
+class QFont;
 
 namespace gb {
 
@@ -63,6 +67,11 @@ QImage DeviceContextImage(Hdc dc);
 // For the layer's own surfaces: a device context over a pixel store that the caller
 // owns and outlives the context, and its removal.
 Hdc CreateStoreContext(PixelStore* store);
+// Draws with a painter on whatever the context draws on; false for an unknown context.
+bool PaintDeviceContext(Hdc dc, const std::function<void(QPainter&)>& paint);
+// The font text drawn on the context uses (set by its canvas); false when none is set.
+void SetDeviceContextFont(Hdc dc, const QFont& font);
+bool DeviceContextFont(Hdc dc, QFont& font);
 void DeleteStoreContext(Hdc dc);
 
 } // namespace gb
