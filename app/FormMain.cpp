@@ -135,7 +135,7 @@ FormMain::FormMain() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m
 
     BuildControls();
 
-    connect(&TimerSlideshow, &QTimer::timeout, this, [this] { slideshow_->TimerSlideshow_Timer(); });
+    connect(&TimerSlideshow, &QTimer::timeout, this, [this] { Show([this] { slideshow_->TimerSlideshow_Timer(); }); });
     placementCheck_.setSingleShot(true);
     placementCheck_.setInterval(150);
     connect(&placementCheck_, &QTimer::timeout, this, [this] { PullOnScreen(); });
@@ -211,7 +211,7 @@ void FormMain::BuildControls() {
     SliderJog.Fit(ShapeJogs[0], 0);
     SliderJog.SetMin(1);
     SliderJog.SetMax(1);
-    SliderJog.Events.Scroll = [this] { slideshow_->SliderJog_Scroll(); };
+    SliderJog.Events.Scroll = [this] { Show([this] { slideshow_->SliderJog_Scroll(); }); };
 
     ImagesJog.UseMask = true;
     ImagesJog.MaskColor = 0xFF00FF;
@@ -233,7 +233,7 @@ void FormMain::BuildControls() {
     ToolBarJog.AddButton(JogSeparatorRight, kSeparator, 0, "", -1);
     ToolBarJog.AddButton(JogNext, kButton, 0, "", 5);
     ToolBarJog.AddButton(JogLast, kButton, 0, "", 6);
-    ToolBarJog.Events.ItemClick = [this](int32_t key) { slideshow_->ToolBarJog_ItemClick(key); };
+    ToolBarJog.Events.ItemClick = [this](int32_t key) { Show([this, key] { slideshow_->ToolBarJog_ItemClick(key); }); };
 
     PictureQuickViewer->raise();
     controlsBuilt_ = true;
@@ -366,6 +366,7 @@ void FormMain::OpenLocation(const std::string& given) {
     }
     Reload();
     --opening_;
+    CloseWhenIdle();
 }
 
 void FormMain::AddRecent() { menus_.Recents().AddRecent(Album.Folder); }
@@ -402,9 +403,27 @@ void FormMain::SuspendTopmost(bool flag) {
     }
 }
 
-void FormMain::Slideshow(int32_t mode) { slideshow_->Slideshow(mode); }
+void FormMain::Slideshow(int32_t mode) {
+    Show([this, mode] { slideshow_->Slideshow(mode); });
+}
 
-void FormMain::Form_KeyDown(int keyCode, int shift) { slideshow_->Form_KeyDown(keyCode, shift); }
+// Runs one call of the slideshow; a close that came in while it ran follows now.
+void FormMain::Show(const std::function<void()>& call) {
+    call();
+    CloseWhenIdle();
+}
+
+bool FormMain::Busy() const { return opening_ > 0 || slideshow_->Busy(); }
+
+void FormMain::CloseWhenIdle() {
+    if (!closePending_ || Busy()) return;
+    closePending_ = false;
+    close();
+}
+
+void FormMain::Form_KeyDown(int keyCode, int shift) {
+    Show([this, keyCode, shift] { slideshow_->Form_KeyDown(keyCode, shift); });
+}
 
 void FormMain::Form_KeyUp(int keyCode, int shift) { slideshow_->Form_KeyUp(keyCode, shift); }
 
@@ -529,12 +548,12 @@ void FormMain::PullOnScreen() {
 // Closing is never refused: the open album is put away, every other window unloads,
 // then the state is written.
 void FormMain::closeEvent(QCloseEvent* event) {
-    if (!closing_ && (opening_ > 0 || slideshow_->Busy())) {
+    if (!closing_ && Busy()) {
         // A close that arrives while the message loop runs inside the opening of an
         // album or a change of the show (the end signal, for one) would save a
         // half-opened album; it follows as soon as that work is done.
         event->ignore();
-        QTimer::singleShot(50, this, [this] { close(); });
+        closePending_ = true;
         return;
     }
     event->accept();

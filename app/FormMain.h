@@ -127,6 +127,9 @@ private:
     void PauseRunningShow();
     void ApplyToggle(int32_t key, bool pressed);
     void ShowAbout();
+    void Show(const std::function<void()>& call);
+    bool Busy() const;
+    void CloseWhenIdle();
 
     MainMenus menus_;
     Canvas quickViewerCanvas_;
@@ -137,6 +140,7 @@ private:
     QTimer placementCheck_;
     bool moving_ = false;
     int opening_ = 0;
+    bool closePending_ = false;
     bool closing_ = false;
     bool controlsBuilt_ = false;
 };

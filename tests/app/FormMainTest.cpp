@@ -2,11 +2,13 @@
 // dropped files, the jog controls after an album opened, the toggles restored from
 // the settings, translucency and the window's place on the screen.
 #include "album/GeneralAlbum.h"
+#include "album/GeneralSheet.h"
 #include "app/AppSettings.h"
 #include "app/FileDropTarget.h"
 #include "app/FormMain.h"
 #include "app/MainWindowRules.h"
 #include "platform/Clock.h"
+#include "platform/KeyState.h"
 #include "plugins/GeneralPlugin.h"
 #include "slideshow/FormTheater.h"
 #include "toolkit/ToolBarControl.h"
@@ -20,6 +22,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -138,6 +141,16 @@ TEST_F(FormMainTest, AFileInTheRootIsRefusedLikeTheRoot) {
                                Message("ルートディレクトリは選択できません", 64));
 }
 
+TEST_F(FormMainTest, ACloseWhileAnAlbumOpensWaitsForItAndThenSavesIt) {
+    const std::string folder = Folder("closing");
+    // The message loop runs once inside the opening, as an end signal would find it.
+    QTimer::singleShot(0, &main, [this] { main.close(); });
+    main.OpenLocation(folder);
+    // Opened whole, then closed, which saved it.
+    EXPECT_TRUE(ReadAlbumInfo(folder).Stored);
+    EXPECT_EQ(ReadAlbumInfo(folder).GalleryCount, 2);
+}
+
 TEST(HistoryMenu, KeepsTheOrderOfKnownFoldersAndAtMostNineEntries) {
     QMenu menu;
     QAction* separator = menu.addSeparator();
@@ -232,6 +245,41 @@ TEST_F(FormMainTest, ReloadFitsTheJogControlsToTheAlbum) {
         int32_t frequency;
     } ticks[] = {{0, 0}, {1, 1}, {10, 1}, {11, 10}, {100, 10}, {101, 100}, {1000, 100}, {1001, 0}};
     for (const Ticks& t : ticks) EXPECT_EQ(JogTickFrequency(t.count), t.frequency) << t.count;
+}
+
+TEST_F(FormMainTest, DraggingTheSliderShowsTheThumbnailInTheQuickViewerThenThePicture) {
+    main.OpenLocation(Folder("drag", 3));
+    AppSettings.QuickViewer = true;
+    GetThumbnail(2, true); // as the album editor makes them
+    main.Slideshow(ShowPlay);
+    ASSERT_TRUE(main.Theater().IsCinemaRunning());
+
+    const QImage before = main.Theater().Screen().ScreenImage().copy();
+    // Earlier tests may have left a button or key down in the tracked state.
+    for (int key : {VK_LBUTTON, VK_RBUTTON, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_PRIOR, VK_NEXT, VK_HOME, VK_END})
+        SimulateKeyState(key, false);
+    SimulateKeyState(VK_LBUTTON, true);
+    main.SliderJog.SetCurrent(2);
+    main.Controller().SliderJog_Scroll();
+    EXPECT_FALSE(main.PictureQuickViewer->isHidden());
+    EXPECT_EQ(main.Controller().State.Mode, ShowPause);
+    // The thumbnail (blue-green, as drawn by Folder) fills the middle of the box.
+    const QRect box = main.PictureQuickViewer->rect();
+    const QColor middle = QImage(main.PictureQuickViewer->grab().toImage()).pixelColor(box.center());
+    EXPECT_LT(middle.red(), 100) << middle.name().toStdString();
+    EXPECT_GT(middle.blue(), 120) << middle.name().toStdString();
+
+    main.SliderJog.SetCurrent(3); // no thumbnail: the box says so, the theater stays
+    main.Controller().SliderJog_Scroll();
+    EXPECT_EQ(Album.CurrentGallery, 3);
+
+    SimulateKeyState(VK_LBUTTON, false);
+    main.Controller().SliderJog_Scroll();
+    EXPECT_TRUE(main.PictureQuickViewer->isHidden());
+    EXPECT_EQ(main.Controller().State.LastShown, 3);
+    EXPECT_NE(main.Theater().Screen().ScreenImage(), before);
+    main.Slideshow(ShowStop);
+    EXPECT_FALSE(main.Theater().IsCinemaRunning());
 }
 
 TEST_F(FormMainTest, TheSettingsToggleTheButtonsTheTheaterAndTheTopmostState) {
