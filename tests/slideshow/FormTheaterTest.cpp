@@ -10,7 +10,10 @@
 #include "slideshow/EffectNumber.h"
 #include "tests/platform/metafile/MetafileWriter.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QTest>
 #include <fstream>
 #include <functional>
@@ -233,6 +236,53 @@ TEST_F(FormTheaterTest, ThePointerHidesInTheaterModeWhileTheMainWindowIsHidden) 
     theater.PencilMode = true;
     theater.ApplyMousePointer();
     EXPECT_EQ(theater.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(FormTheaterTest, TheContextMenuFollowsTheModeAndThePencil) {
+    TheaterMenu& menu = theater.ContextMenu();
+    struct Case {
+        TheaterMenu::State state;
+        bool controller, title, sizeAndColour;
+    } cases[] = {
+        {{false, true, false, false, 0, 0}, false, false, false},
+        {{true, true, true, false, 0, 0}, true, true, false},
+        {{true, false, false, true, 2, 4}, true, true, true},
+    };
+    for (const Case& c : cases) {
+        menu.Update(c.state);
+        EXPECT_EQ(menu.Menus(TheaterMenu::ItemController)->isEnabled(), c.controller);
+        EXPECT_EQ(menu.Menus(TheaterMenu::ItemController)->isChecked(), c.state.MainVisible);
+        EXPECT_EQ(menu.Menus(TheaterMenu::ItemTitle)->isVisible(), c.title);
+        EXPECT_EQ(menu.Menus(TheaterMenu::ItemTitle)->isChecked(), c.state.ShowTitle);
+        EXPECT_EQ(menu.Menus(TheaterMenu::ItemSize)->isEnabled(), c.sizeAndColour);
+        EXPECT_EQ(menu.Menus(TheaterMenu::ItemEraseAll)->isEnabled(), c.sizeAndColour);
+        for (int i = 0; i < TheaterMenu::kPencilSizes; ++i)
+            EXPECT_EQ(menu.PencilSizes(i)->isChecked(), i == c.state.PencilSize);
+        EXPECT_EQ(menu.PencilColors(4)->isChecked(), c.state.PencilColor == 4);
+    }
+}
+
+TEST_F(FormTheaterTest, ThePencilDrawsOnTheScreenUntilErased) {
+    AddPicture("black.bmp", 60, 40, kBlack);
+    ASSERT_TRUE(Show(1));
+    theater.ContextMenu().Menus(TheaterMenu::ItemPencilMode)->trigger();
+    ASSERT_TRUE(theater.PencilMode);
+    theater.ContextMenu().PencilColors(3)->trigger(); // red
+    theater.ContextMenu().PencilSizes(3)->trigger();  // one pixel
+    EXPECT_EQ(Extra.PencilColor, 3);
+    EXPECT_EQ(Extra.PencilSize, 3);
+
+    QTest::mousePress(&theater, Qt::LeftButton, {}, QPoint(10, 10));
+    QMouseEvent move(QEvent::MouseMove, QPointF(30, 10), theater.mapToGlobal(QPointF(30, 10)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&theater, &move);
+    QTest::mouseRelease(&theater, Qt::LeftButton, {}, QPoint(30, 10));
+    EXPECT_EQ(Shown(10, 10), qRgb(255, 0, 128));
+    EXPECT_EQ(Shown(20, 10), qRgb(255, 0, 128));
+    EXPECT_EQ(theater.Screen().PersistentImage().pixel(20, 10), kBlack);
+
+    theater.ContextMenu().Menus(TheaterMenu::ItemEraseAll)->trigger();
+    EXPECT_EQ(Shown(20, 10), kBlack);
 }
 
 TEST_F(FormTheaterTest, KeysGoToTheMainWindow) {
