@@ -265,28 +265,29 @@ bool FormTheater::StartCinema() {
         screen_.Resize(width(), height());
     }
 
-    // The picture at its own size on black (a metafile on white) ...
+    // The picture on black (a metafile on white), through the live filter, at the
+    // display size.
     buffer_.SetBackgroundPicture(Picture());
     buffer_.SetBackColor(picture.IsMetafile() ? Rgb(255, 255, 255) : Rgb(0, 0, 0));
-    buffer_.Resize(std::max(1, picture.PixelWidth()), std::max(1, picture.PixelHeight()));
-    buffer_.Clear();
-    buffer_.DrawPicture(picture, 0, 0);
-
-    // ... through the live filter ...
     int filter = Extra.LiveFilter;
     if (filter == EffectRandom) filter = EffectMonotone + std::clamp(int(Rnd() * 3), 0, 2);
     if (filter != 0) {
+        // The filter works on the picture at its own size; the result is then scaled.
+        ClearBuffer(picture.PixelWidth(), picture.PixelHeight());
+        buffer_.DrawPicture(picture, 0, 0);
         TransitionRenderer renderer(buffer_, engine_);
         renderer.S = {buffer_.hDC(), buffer_.Image(), 0, 0, ToInt16(buffer_.Width()), ToInt16(buffer_.Height())};
         renderer.D = renderer.S;
         renderer.Render(false, {filter});
+        const Picture filtered = buffer_.Image();
+        ClearBuffer(display_.width(), display_.height());
+        buffer_.DrawPicture(filtered, 0, 0, display_.width(), display_.height());
+    } else {
+        // Without a filter the picture is scaled straight to the display size: the same
+        // result without a full-size copy of a large photograph.
+        ClearBuffer(display_.width(), display_.height());
+        buffer_.DrawPicture(picture, 0, 0, display_.width(), display_.height());
     }
-
-    // ... stretched to the display size.
-    const Picture drawn = buffer_.Image();
-    buffer_.SetBackgroundPicture(drawn);
-    buffer_.Resize(display_.width(), display_.height());
-    buffer_.DrawPicture(drawn, 0, 0, display_.width(), display_.height());
 
     int effect = Album.Effect;
     if (effect == EffectRandom) effect = EffectWipeHorizontal + std::clamp(int(Rnd() * 11), 0, 10);
@@ -300,6 +301,12 @@ bool FormTheater::StartCinema() {
         RenderPicture(true, {effect});
     }
     return true;
+}
+
+// The buffer at a new size, all of it the back colour.
+void FormTheater::ClearBuffer(int width, int height) {
+    buffer_.Resize(0, 0);
+    buffer_.Resize(std::max(1, width), std::max(1, height));
 }
 
 void FormTheater::RenderPicture(bool Display, const std::vector<int>& effects) {

@@ -74,6 +74,7 @@ protected:
 
 private:
     void ClearWindow();
+    void ClearBuffer(int width, int height);
     QPoint ControllerCentre() const;
     void ApplyResizeRule();
     void FillScreen();
