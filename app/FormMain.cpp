@@ -140,9 +140,18 @@ FormMain::FormMain() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m
     placementCheck_.setInterval(150);
     connect(&placementCheck_, &QTimer::timeout, this, [this] { PullOnScreen(); });
 
-    PictureTitle->LeftButtonDown = [this] {
+    // The desktop moves the window while the title strip is dragged; a desktop that
+    // cannot leaves the mouse moves to the strip, which then moves the window.
+    PictureTitle->LeftButtonDown = [this](const QPoint& global) {
         moving_ = true;
+        dragOffset_ = global - pos();
         WindowEffects.Move();
+    };
+    PictureTitle->LeftButtonDrag = [this](const QPoint& global) {
+        if (moving_) move(global - dragOffset_);
+    };
+    PictureTitle->LeftButtonUp = [this] {
+        if (moving_) PullOnScreen();
     };
     ButtonHelper.SetEscape(PictureTitle);
     for (QPushButton* button : CommandButtons)

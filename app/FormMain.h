@@ -139,6 +139,7 @@ private:
     std::unique_ptr<FormTheater> theater_;
     QTimer placementCheck_;
     bool moving_ = false;
+    QPoint dragOffset_;
     int opening_ = 0;
     bool closePending_ = false;
     bool closing_ = false;

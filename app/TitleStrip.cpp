@@ -33,7 +33,15 @@ void TitleStrip::paintEvent(QPaintEvent*) {
 }
 
 void TitleStrip::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && LeftButtonDown) LeftButtonDown();
+    if (event->button() == Qt::LeftButton && LeftButtonDown) LeftButtonDown(event->globalPosition().toPoint());
+}
+
+void TitleStrip::mouseMoveEvent(QMouseEvent* event) {
+    if ((event->buttons() & Qt::LeftButton) && LeftButtonDrag) LeftButtonDrag(event->globalPosition().toPoint());
+}
+
+void TitleStrip::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && LeftButtonUp) LeftButtonUp();
 }
 
 } // namespace gb

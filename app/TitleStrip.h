@@ -19,12 +19,19 @@ public:
     std::intptr_t hDC() const { return dc_; }
     const QImage& Image() const { return image_; }
 
-    std::function<void()> LeftButtonDown;
+    // The left button went down, the mouse moved with it held (screen pixels), and
+    // it came up again. While the desktop moves the window itself, the moves and the
+    // release do not arrive here.
+    std::function<void(const QPoint& global)> LeftButtonDown;
+    std::function<void(const QPoint& global)> LeftButtonDrag;
+    std::function<void()> LeftButtonUp;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QImage image_;

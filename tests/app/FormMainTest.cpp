@@ -21,6 +21,8 @@
 #include <QImage>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
@@ -335,6 +337,19 @@ TEST(FormMainTranslucency, AlphaBlendFromTheSettingsFileIsAppliedWhenInactive) {
     }
     WriteSettings("");
     AppSettings = AppSettingsRecord();
+}
+
+TEST_F(FormMainTest, DraggingTheTitleStripMovesTheWindowAndKeepsItOnTheScreen) {
+    main.show();
+    main.move(100, 100);
+    const QPoint strip = main.PictureTitle->mapToGlobal(QPoint(20, 40));
+    QTest::mousePress(main.PictureTitle, Qt::LeftButton, {}, QPoint(20, 40));
+    QMouseEvent move(QEvent::MouseMove, QPointF(20, 40), QPointF(strip - QPoint(300, 200)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(main.PictureTitle, &move);
+    EXPECT_EQ(main.pos(), QPoint(-200, -100));
+    QTest::mouseRelease(main.PictureTitle, Qt::LeftButton, {}, QPoint(20, 40));
+    EXPECT_EQ(main.pos(), QPoint(0, 0));
 }
 
 TEST(MainWindowRules, AWindowDraggedOffTheScreenComesBackFullyOnIt) {
