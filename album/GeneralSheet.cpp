@@ -57,7 +57,7 @@ Picture DrawBitmap(const PluginBitmap& bitmap) {
     std::memcpy(&info.bmiHeader, bitmap.Info(), sizeof info.bmiHeader);
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     size_t colours = std::min<size_t>(bitmap.PaletteSize(), 256);
-    std::memcpy(info.bmiColors, bitmap.Palette(), colours * 4);
+    std::memcpy(static_cast<void*>(info.bmiColors), bitmap.Palette(), colours * 4);
     Canvas& box = FormEngine::Instance().Gallery;
     box.SetBackgroundPicture(Picture());
     box.Resize(bitmap.Width(), bitmap.Height());
