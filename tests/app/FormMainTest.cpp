@@ -1,6 +1,7 @@
 // The main window in process: opening locations and their messages, the history,
 // dropped files, the jog controls after an album opened, the toggles restored from
 // the settings, translucency and the window's place on the screen.
+#include "tests/slideshow/DialogEcho.h"
 #include "album/GeneralAlbum.h"
 #include "album/GeneralSheet.h"
 #include "app/AppSettings.h"
@@ -30,24 +31,6 @@
 
 namespace gb {
 namespace {
-
-// Message boxes write a line each into a file and answer with their default button.
-class DialogEcho {
-public:
-    DialogEcho() : path_(QDir(dir_.path()).filePath("dialogs.txt")) { qputenv("GLIMMERBOX_DIALOG_ECHO", path_.toUtf8()); }
-    ~DialogEcho() { qunsetenv("GLIMMERBOX_DIALOG_ECHO"); }
-    // The lines so far, then forgets them.
-    std::string Take() {
-        QFile f(path_);
-        std::string text = f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
-        QFile::remove(path_);
-        return text;
-    }
-
-private:
-    QTemporaryDir dir_;
-    QString path_;
-};
 
 // Glimmerbox.INI with these lines (CR LF added); nothing for "".
 void WriteSettings(const std::string& lines) {
@@ -97,7 +80,7 @@ protected:
 
     QTemporaryDir dir;
     ScopedVirtualClock clock;
-    DialogEcho echo;
+    test::DialogEcho echo;
     FormMain main;
 };
 

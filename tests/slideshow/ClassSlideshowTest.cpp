@@ -227,7 +227,7 @@ TEST_F(ClassSlideshowTest, APictureThatCannotBeShownReportsAndTheNextTickGoesOn)
     Tick();
     EXPECT_EQ(controls.status, "Error");
     EXPECT_EQ(show.State.Mode, ShowPlay);
-    EXPECT_EQ(echo.Lines(), "MsgBox\t" + AppTitle() + "\tギャラリーにアクセスできません\t16\n");
+    EXPECT_EQ(echo.Take(), "MsgBox\t" + AppTitle() + "\tギャラリーにアクセスできません\t16\n");
     Tick();
     EXPECT_EQ(cinema.shown.back(), 3);
     EXPECT_EQ(controls.status, "Ready");

@@ -2,6 +2,7 @@
 // Stand-ins for the main window's controls and the theater window, which record what
 // the slideshow asks of them, and a media command sender that records the commands
 // and answers the music's mode.
+#include "DialogEcho.h"
 #include "album/AlbumRecords.h"
 #include "app/AppSettings.h"
 #include "media/ClassMultimedia.h"
@@ -117,21 +118,6 @@ public:
 private:
     std::vector<double> values_;
     size_t next_ = 0;
-};
-
-// Message boxes write a line each into a file and answer with their default button.
-class DialogEcho {
-public:
-    DialogEcho() : path_(QDir(dir_.path()).filePath("dialogs.txt")) { qputenv("GLIMMERBOX_DIALOG_ECHO", path_.toUtf8()); }
-    ~DialogEcho() { qunsetenv("GLIMMERBOX_DIALOG_ECHO"); }
-    std::string Lines() const {
-        QFile f(path_);
-        return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
-    }
-
-private:
-    QTemporaryDir dir_;
-    QString path_;
 };
 
 // An album of `count` galleries named 1.jpg ... in a folder that need not exist.
