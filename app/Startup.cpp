@@ -13,7 +13,9 @@
 #include "platform/Random.h"
 #include "platform/draw/WindowContexts.h"
 #include "resources/StringTable.h"
+#include "shell/ClassHelp.h"
 #include "shell/CompanionLibraries.h"
+#include "toolkit/ToolkitSupport.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -96,6 +98,13 @@ int RunProgram(int argc, char** argv) {
     // 3. The event log; 4. the help file beside the program; 5. the random numbers.
     OpenEventLog("glimmerbox");
     HelpFile = ProgramFolder() + "/Glimmerbox.HLP";
+    // Help on a control ("what's this") pops up the control's topic of the help file.
+    SetWhatsThisHandler([](Hwnd window, int32_t contextId) {
+        ClassHelp help;
+        help.hOwnerWnd = window;
+        help.Path = HelpFile;
+        help.PopupHelp(contextId);
+    });
     Randomize(uint32_t(std::time(nullptr)) ^ TimeGetTime());
 
     // 6. The main window, which opens the command line.

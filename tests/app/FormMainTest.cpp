@@ -105,11 +105,15 @@ TEST_F(FormMainTest, LocationsOpenTheirFolderOrSaySoAndTheFolderGoesIntoTheHisto
     for (const Case& c : cases) {
         if (!Album.Folder.empty()) SaveAlbum(Album.Folder);
         Album = AlbumInfo();
-        if (c.given.find("Browse.GBX") != std::string::npos) ASSERT_TRUE(QFile::exists(QString::fromStdString(folder + "/Browse.GBX")));
+        if (c.given.find("Browse.GBX") != std::string::npos) {
+            ASSERT_TRUE(QFile::exists(QString::fromStdString(folder + "/Browse.GBX")));
+        }
         main.OpenLocation(c.given);
         EXPECT_EQ(Album.Folder, c.opened) << c.given;
         EXPECT_EQ(echo.Take(), c.messages) << c.given;
-        if (!c.opened.empty()) EXPECT_EQ(Album.GalleryCount, 2) << c.given;
+        if (!c.opened.empty()) {
+            EXPECT_EQ(Album.GalleryCount, 2) << c.given;
+        }
     }
     EXPECT_EQ(Captions(), std::vector<std::string>{"&1 海 の 旅"});
 }
