@@ -17,3 +17,7 @@ qt_add_resources(gblibrarywindow library_pictures PREFIX "/library" BASE ${CMAKE
 add_executable(drawlibrarypictures EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/resources/library/DrawLibraryPictures.cpp)
 set_target_properties(drawlibrarypictures PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 target_link_libraries(drawlibrarypictures PRIVATE Qt6::Gui)
+
+# The library window as the main window's album choice (InstallLibraryWindow).
+add_library(gblibrarywindowlink STATIC ${CMAKE_CURRENT_SOURCE_DIR}/LibraryWindowLink.cpp)
+target_link_libraries(gblibrarywindowlink PUBLIC gblibrarywindow gbapp)

@@ -20,3 +20,7 @@ qt_add_resources(gboptionswindow option_pictures PREFIX "/options" BASE ${CMAKE_
 add_executable(drawoptionpictures EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/resources/options/DrawOptionPictures.cpp)
 set_target_properties(drawoptionpictures PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 target_link_libraries(drawoptionpictures PRIVATE Qt6::Gui)
+
+# The options window as the main window opens it (InstallOptionsWindow).
+add_library(gboptionswindowlink STATIC ${CMAKE_CURRENT_SOURCE_DIR}/OptionsWindowLink.cpp)
+target_link_libraries(gboptionswindowlink PUBLIC gboptionswindow gbapp)

@@ -5,9 +5,11 @@
 #include "album/GeneralAlbum.h"
 #include "album/GeneralSheet.h"
 #include "app/AppSettings.h"
+#include "app/FormMain.h"
 #include "library/FormLibrary.h"
 #include "library/GeneralLibrary.h"
 #include "library/LibraryDragData.h"
+#include "library/LibraryWindowLink.h"
 #include "platform/Cp932.h"
 #include "shell/FolderBrowser.h"
 #include "tests/shell/ModalDriver.h"
@@ -344,6 +346,22 @@ TEST_F(FormLibraryTest, TheLibraryDraggedOutIsWrittenOnlyWhenAskedForAndRemovedW
         EXPECT_EQ(QFile::exists(file), action != Qt::IgnoreAction);
     }
     QFile::remove(file);
+}
+
+TEST_F(FormLibraryTest, TheMainWindowChoosesItsAlbumsInTheLibraryWindow) {
+    FormMain main;
+    InstallLibraryWindow(main);
+    SetEntries({{-1, "旅行"}, {0, "/albums/sea"}});
+    for (int round = 0; round < 2; ++round) {
+        WhenModal([&](QWidget* modal) {
+            auto* form = dynamic_cast<FormLibrary*>(modal);
+            ASSERT_TRUE(form);
+            if (round == 0) form->TreeLibrary.SetSelIndex(2);
+            EXPECT_EQ(form->SelectedNode(), 2); // the window keeps its state
+            form->CommandStart->click();
+        });
+        EXPECT_EQ(main.Seams.ChooseAlbum(main), "/albums/sea");
+    }
 }
 
 } // namespace

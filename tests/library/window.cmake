@@ -1,7 +1,8 @@
 # The library window in process, its modal dialogs driven through the modal widget.
 gb_add_test(NAME library_window_tests
   SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/FormLibraryTest.cpp ${CMAKE_SOURCE_DIR}/tests/shell/ModalDriver.cpp
-  LIBS gblibrarywindow)
+  LIBS gblibrarywindow gblibrarywindowlink
+  ENV GLIMMERBOX_AUDIO=fake)
 add_dependencies(library_window_tests Dialog)
 
 # The library window with a small library, for a look (see its first lines).

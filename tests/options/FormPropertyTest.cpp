@@ -3,8 +3,10 @@
 // and removing plug-ins, the plug-in information window, the history and
 // association actions, and the visual-style switch.
 #include "app/AppSettings.h"
+#include "app/FormMain.h"
 #include "options/FormPlugin.h"
 #include "options/FormProperty.h"
+#include "options/OptionsWindowLink.h"
 #include "options/VisualStyle.h"
 #include "platform/Folders.h"
 #include "plugins/GeneralPlugin.h"
@@ -253,6 +255,22 @@ TEST_F(FormPropertyTest, HistoryIsClearedAtOnceAndTheAssociationReportsItsResult
     });
     form.CommandAssociate->click();
     EXPECT_EQ(registered, 2);
+}
+
+TEST_F(FormPropertyTest, TheMainWindowOpensTheOptionsOverItsHistory) {
+    FormMain main;
+    InstallOptionsWindow(main);
+    AppSettings.Quality = 60;
+    bool trash = true;
+    WhenModal([&](QWidget* modal) {
+        auto* form = dynamic_cast<FormProperty*>(modal);
+        ASSERT_TRUE(form);
+        trash = form->CommandTrash->isEnabled();
+        form->CommandOK->click();
+    });
+    main.Seams.ShowOptions(main);
+    EXPECT_FALSE(trash); // a new main window has no history
+    EXPECT_EQ(AppSettings.Quality, 10);
 }
 
 TEST(VisualStyle, TheManifestMovesBetweenItsTwoNamesAndFailuresAreIgnored) {

@@ -1,6 +1,6 @@
 # The options window in process, with the fixture plug-ins of the plug-in tests.
 gb_add_test(NAME options_window_tests
   SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/FormPropertyTest.cpp ${CMAKE_SOURCE_DIR}/tests/shell/ModalDriver.cpp
-  LIBS gboptionswindow
-  ENV "GB_FIXTURE_PLUGINS=${CMAKE_BINARY_DIR}/tests/fixture-plugins")
+  LIBS gboptionswindow gboptionswindowlink
+  ENV "GB_FIXTURE_PLUGINS=${CMAKE_BINARY_DIR}/tests/fixture-plugins" GLIMMERBOX_AUDIO=fake)
 add_dependencies(options_window_tests Dialog Plugin fxA fxB fxMulti)
