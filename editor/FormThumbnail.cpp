@@ -86,9 +86,6 @@ FormThumbnail::FormThumbnail(MainWindowLink main)
         ProgressBar.Refresh();
     };
     list_.Hooks.Redraw = [this] { ListViewThumbnail.Refresh(); };
-    list_.Hooks.Thumbnail = [](int index, bool framed) { return GetThumbnail(index, framed).Image(); };
-    list_.Hooks.Template = [] { return QImage(QStringLiteral(":/pictures/template.png")); };
-    list_.Hooks.EscapeDown = [] { return IsKeyDown(VK_ESCAPE, false); };
     list_.Hooks.Inform = [this](int id, uint32_t style) { Inform(id, style); };
     list_.Hooks.Trash = [this](const std::string& path) {
         ClassShell shell;

@@ -9,6 +9,8 @@ namespace gb {
 LockableComboBox::LockableComboBox(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    // Typing gives exactly what is typed: no completion from the list.
+    setCompleter(nullptr);
 }
 
 void LockableComboBox::SetLocked(bool value) {

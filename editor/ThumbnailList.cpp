@@ -1,7 +1,10 @@
 #include "ThumbnailList.h"
 
 #include "GeneralEditor.h"
+#include "album/GeneralSheet.h"
 #include "app/AppSettings.h"
+#include "app/GeneralMain.h"
+#include "platform/KeyState.h"
 #include "platform/MessageBox.h"
 #include "toolkit/ClassImageList.h"
 #include "toolkit/ClassListView.h"
@@ -12,7 +15,19 @@
 
 namespace gb {
 
-ThumbnailList::ThumbnailList(ClassListView& list, ClassImageList& images) : list_(list), images_(images) {}
+ThumbnailList::ThumbnailList(ClassListView& list, ClassImageList& images) : list_(list), images_(images) {
+    // What needs no window; the window puts the rest in place.
+    Hooks.ShowStatus = [](std::optional<bool>, int16_t) {};
+    Hooks.ShowProgress = [](bool) {};
+    Hooks.SetProgress = [](int32_t) {};
+    Hooks.Redraw = [] {};
+    Hooks.Thumbnail = [](int index, bool framed) { return GetThumbnail(index, framed).Image(); };
+    Hooks.Template = [] { return QImage(QStringLiteral(":/pictures/template.png")); };
+    Hooks.EscapeDown = [] { return IsKeyDown(VK_ESCAPE, false); };
+    Hooks.Inform = [](int, uint32_t) {};
+    Hooks.Trash = [](const std::string&) {};
+    Hooks.Mail = [](const std::string&, const std::string&) { return int32_t(0); };
+}
 
 // The galleries 1 ... GalleryCount that the list of records really holds.
 int ThumbnailList::GalleryTotal() const {
