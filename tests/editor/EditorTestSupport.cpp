@@ -11,19 +11,6 @@
 
 namespace gb::test {
 
-DialogEcho::DialogEcho() : path_(QDir(dir_.path()).filePath("dialogs.txt")) {
-    qputenv("GLIMMERBOX_DIALOG_ECHO", path_.toUtf8());
-}
-
-DialogEcho::~DialogEcho() { qunsetenv("GLIMMERBOX_DIALOG_ECHO"); }
-
-std::string DialogEcho::Take() {
-    QFile f(path_);
-    std::string text = f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
-    QFile::remove(path_);
-    return text;
-}
-
 std::string Message(const std::string& text, int style) {
     return "MsgBox\tGlimmerbox\t" + text + "\t" + std::to_string(style) + "\n";
 }

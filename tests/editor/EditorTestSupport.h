@@ -1,6 +1,8 @@
 #pragma once
-// What the editor's tests share: message boxes answered and written down, the event
-// log watched, an album folder of small pictures opened as the current album.
+// What the editor's tests share: the line a message box writes, the event log
+// watched, an album folder of small pictures opened as the current album.
+#include "tests/slideshow/DialogEcho.h"
+
 #include <QByteArray>
 #include <QTemporaryDir>
 #include <string>
@@ -8,20 +10,6 @@
 #include <vector>
 
 namespace gb::test {
-
-// While it lives, every message box writes a line (kind, caption, text, style) and is
-// answered with its default button.
-class DialogEcho {
-public:
-    DialogEcho();
-    ~DialogEcho();
-    // The lines so far, then forgets them.
-    std::string Take();
-
-private:
-    QTemporaryDir dir_;
-    QString path_;
-};
 
 // The line a message box of the program writes.
 std::string Message(const std::string& text, int style);

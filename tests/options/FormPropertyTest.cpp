@@ -11,6 +11,7 @@
 #include "platform/Folders.h"
 #include "plugins/GeneralPlugin.h"
 #include "tests/shell/ModalDriver.h"
+#include "tests/slideshow/DialogEcho.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -27,28 +28,12 @@
 namespace gb {
 namespace {
 
+using test::DialogEcho;
 using test::WhenModal;
 
 const std::string kFixtures = std::getenv("GB_FIXTURE_PLUGINS") ? std::getenv("GB_FIXTURE_PLUGINS") : "";
 
 std::string Fixture(const char* name) { return kFixtures + "/" + name + ".spi"; }
-
-// Message boxes and dialogs write a line each and answer with their default button.
-class DialogEcho {
-public:
-    DialogEcho() : path_(dir_.filePath("echo.txt")) { qputenv("GLIMMERBOX_DIALOG_ECHO", path_.toUtf8()); }
-    ~DialogEcho() { qunsetenv("GLIMMERBOX_DIALOG_ECHO"); }
-    std::string Take() {
-        QFile f(path_);
-        std::string text = f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
-        QFile::remove(path_);
-        return text;
-    }
-
-private:
-    QTemporaryDir dir_;
-    QString path_;
-};
 
 std::string Message(const char* text, int style) {
     return "MsgBox\tGlimmerbox\t" + std::string(text) + "\t" + std::to_string(style) + "\n";
