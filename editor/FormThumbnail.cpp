@@ -34,8 +34,8 @@ namespace gb {
 namespace {
 
 // The window's design size in twips, which is also its least size.
-constexpr int kDesignWidth = 10800, kDesignHeight = 7800;
-constexpr int kTabStripWidth = 340;
+constexpr int kDesignWidth = 12600, kDesignHeight = 8100;
+constexpr int kTabStripWidth = 420;
 constexpr int kProgressWidth = 160;
 constexpr int kAnimationSide = 26;
 constexpr int kStatusHeight = 20;
@@ -209,6 +209,7 @@ void FormThumbnail::BuildToolBar() {
     ToolBarSpeed.AddButton(SpeedProperties, kWholeDropDown, 0, "", 6);
     ToolBarSpeed.AddButton(50, kSeparator, 0, "", -1);
     ToolBarSpeed.AddButton(SpeedHelp, kButton, 0, "", 7);
+    ToolBarSpeed.Calculate(); // sized to its buttons before the rebar takes it
     ToolBarSpeed.Events.ItemClick = [this](int32_t key) { ToolBarSpeed_ItemClick(key); };
     ToolBarSpeed.Events.DropDown = [this](int32_t key, int32_t x, int32_t y) { ToolBarSpeed_DropDown(key, x, y); };
 
