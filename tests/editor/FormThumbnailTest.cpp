@@ -391,19 +391,19 @@ TEST_F(FormThumbnailTest, TheCloseBoxHidesAndKeepsTheStateWhileTheProgramsCloseS
     EXPECT_TRUE(f.ListViewThumbnail.ListItemState(1, LVIS_SELECTED));
 
     f.showNormal();
-    f.resize(800, 600);
+    f.resize(900, 640);
     EXPECT_TRUE(f.close());
     const PlacementRecord& placement = AppSettings.ThumbnailPlacement;
     EXPECT_EQ(placement.State, 0);
-    EXPECT_EQ(placement.Width, 800 * 15);
-    EXPECT_EQ(placement.Height, 600 * 15);
+    EXPECT_EQ(placement.Width, 900 * 15);
+    EXPECT_EQ(placement.Height, 640 * 15);
 
     // The next window returns to that placement when the setting asks for it.
     form.reset();
     AppSettings.Suspending = true;
     FormThumbnail& next = Open();
-    EXPECT_EQ(next.width(), 800);
-    EXPECT_EQ(next.height(), 600);
+    EXPECT_EQ(next.width(), 900);
+    EXPECT_EQ(next.height(), 640);
     EXPECT_FALSE(next.EditMode());
 }
 
