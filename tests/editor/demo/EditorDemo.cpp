@@ -2,11 +2,13 @@
 // test). The copy keeps the original untouched; the album file is written into the
 // copy when the editor closes.
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/editor_demo FOLDER [edit] [page] [shot.png]
-// "edit" starts in edit mode; page is 0, 1 or 2; with a picture path the window is
-// saved there after two seconds and the tool ends.
+// "edit" starts in edit mode; page is 0, 1 or 2; "3001" or "3002" opens that page of the
+// gallery dialog with every gallery selected; with a picture path the window (or the
+// dialog) is saved there after two seconds and the tool ends.
 #include "album/GeneralAlbum.h"
 #include "album/GeneralSheet.h"
 #include "editor/FormThumbnail.h"
+#include "options/FormDialog.h"
 #include "platform/Desktop.h"
 #include "platform/Folders.h"
 #include "platform/KeyState.h"
@@ -34,11 +36,13 @@ int main(int argc, char** argv) {
 
     bool edit = false;
     int page = 0;
+    int16_t dialog = 0;
     QString shot;
     for (int i = 2; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         if (arg == "edit") edit = true;
         else if (arg.size() == 1 && arg[0].isDigit()) page = arg.toInt();
+        else if (arg == "3001" || arg == "3002") dialog = int16_t(arg.toInt());
         else shot = arg;
     }
 
@@ -54,9 +58,15 @@ int main(int argc, char** argv) {
     editor.show();
     if (!shot.isEmpty()) {
         QTimer::singleShot(2000, &app, [&editor, shot] {
-            editor.grab().save(shot);
+            QWidget* modal = QApplication::activeModalWidget();
+            (modal ? modal : static_cast<QWidget*>(&editor))->grab().save(shot);
+            if (modal) modal->close();
             QApplication::quit();
         });
+    }
+    if (dialog) {
+        for (gb::GalleryInfo& gallery : gb::Album.Galleries) gallery.Selected = true;
+        QTimer::singleShot(500, &app, [&editor, dialog] { editor.GalleryDialog().Dialog(&editor, dialog); });
     }
     const int result = app.exec();
     gb::SaveAlbum(gb::Album.Folder);
