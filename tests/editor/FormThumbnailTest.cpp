@@ -17,6 +17,7 @@
 #include "plugins/GeneralPlugin.h"
 #include "toolkit/ListViewControl.h"
 #include "toolkit/ListViewNotifications.h"
+#include "tests/slideshow/DialogEcho.h"
 #include "toolkit/ToolBarControl.h"
 
 #include <QAbstractItemView>
@@ -40,24 +41,8 @@
 namespace gb {
 namespace {
 
+using test::DialogEcho;
 using test::ModalSteps;
-
-// Message boxes write a line each into a file and answer with their default button.
-class DialogEcho {
-public:
-    DialogEcho() : path_(QDir(dir_.path()).filePath("dialogs.txt")) { qputenv("GLIMMERBOX_DIALOG_ECHO", path_.toUtf8()); }
-    ~DialogEcho() { qunsetenv("GLIMMERBOX_DIALOG_ECHO"); }
-    std::string Take() {
-        QFile f(path_);
-        std::string text = f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
-        QFile::remove(path_);
-        return text;
-    }
-
-private:
-    QTemporaryDir dir_;
-    QString path_;
-};
 
 std::string Message(const char* text, int style) {
     return "MsgBox\tGlimmerbox\t" + std::string(text) + "\t" + std::to_string(style) + "\n";
