@@ -214,7 +214,8 @@ void InternetPage::CommandParse_Click() {
     if (pagePending) Internet->CancelAsyncReads({""});
     if (started) started = Internet->AsyncRead(address, AsyncTypeByteArray);
     if (started) {
-        WriteAlbumUrl(address);
+        // Without an open album there is no folder to keep the address in.
+        if (!Album.Folder.empty()) WriteAlbumUrl(address);
         return;
     }
     SetSearchState(Results);
