@@ -70,7 +70,7 @@ std::string CommandLinePath(int argc, char** argv) {
     return AbsolutePath(line);
 }
 
-int RunProgram(int argc, char** argv) {
+int RunProgram(int argc, char** argv, const std::function<void(FormMain&)>& installWindows) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Glimmerbox"));
     QApplication::setApplicationDisplayName(QStringLiteral("Glimmerbox"));
@@ -110,6 +110,7 @@ int RunProgram(int argc, char** argv) {
     // 6. The main window, which opens the command line.
     main = new FormMain;
     main->setAttribute(Qt::WA_DeleteOnClose);
+    if (installWindows) installWindows(*main);
     main->Form_Load(CommandLinePath(argc, argv));
     if (endRequested) main->close();
     else QApplication::exec();
