@@ -15,19 +15,8 @@
 
 namespace {
 
-constexpr QRgb kMask = 0xFFFF00FF;
+using gb::tools::kMask;
 const QColor kInk(0x20, 0x30, 0x50);
-
-// A 16 x 16 tool bar image: magenta around, drawn without antialiasing so that no
-// edge pixel mixes with the mask colour.
-QImage ToolImage(const std::function<void(QPainter&)>& draw) {
-    QImage image(16, 16, QImage::Format_RGB32);
-    image.fill(kMask);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    draw(p);
-    return image;
-}
 
 // 101: an open folder (the album choice).
 void Folder(QPainter& p) {
@@ -195,7 +184,7 @@ int main(int argc, char** argv) {
         {"toolbar116.png", Next},   {"toolbar117.png", Last},
     };
     bool ok = true;
-    for (const auto& [name, draw] : images) ok = gb::tools::SavePicture(ToolImage(draw), dir, name, "PNG") && ok;
+    for (const auto& [name, draw] : images) ok = gb::tools::SavePicture(gb::tools::MaskedImage(draw), dir, name, "PNG") && ok;
     ok = gb::tools::SavePicture(ButtonPicture(true), dir, "help.png", "PNG") && ok;
     ok = gb::tools::SavePicture(ButtonPicture(false), dir, "exit.png", "PNG") && ok;
     ok = gb::tools::SavePicture(Hourglass(), dir, "cursor15.png", "PNG") && ok;

@@ -15,19 +15,8 @@
 
 namespace {
 
-constexpr QRgb kMask = 0xFFFF00FF;
+using gb::tools::kMask;
 const QColor kInk(0x20, 0x30, 0x50);
-
-// A 16 x 16 command image: magenta around, drawn without antialiasing so that no edge
-// pixel mixes with the mask colour.
-QImage ToolImage(const std::function<void(QPainter&)>& draw) {
-    QImage image(16, 16, QImage::Format_RGB32);
-    image.fill(kMask);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    draw(p);
-    return image;
-}
 
 // 201: a sheet of thumbnails with a spark (new thumbnails).
 void NewThumbnails(QPainter& p) {
@@ -327,7 +316,7 @@ int main(int argc, char** argv) {
         {"command215.png", FilterEffect},
     };
     bool ok = true;
-    for (const auto& [name, draw] : images) ok = gb::tools::SavePicture(ToolImage(draw), dir, name, "PNG") && ok;
+    for (const auto& [name, draw] : images) ok = gb::tools::SavePicture(gb::tools::MaskedImage(draw), dir, name, "PNG") && ok;
     ok = gb::tools::SavePicture(Watermark(), dir, "watermark2001.png", "PNG") && ok;
     ok = gb::tools::SavePicture(StatusIcon(true), dir, "icon11.png", "PNG") && ok;
     ok = gb::tools::SavePicture(StatusIcon(false), dir, "icon12.png", "PNG") && ok;

@@ -14,16 +14,7 @@
 
 namespace {
 
-constexpr QRgb kMask = 0xFFFF00FF;
-
-QImage NodeImage(const std::function<void(QPainter&)>& draw) {
-    QImage image(16, 16, QImage::Format_RGB32);
-    image.fill(kMask);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    draw(p);
-    return image;
-}
+using gb::tools::kMask;
 
 // 209: a screen with a folder on it: any place of the disk.
 void AllLocations(QPainter& p) {
@@ -116,9 +107,9 @@ QImage Title() {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QDir dir = gb::tools::OutputFolder(argc, argv);
-    bool ok = gb::tools::SavePicture(NodeImage(AllLocations), dir, "tree209.png", "PNG");
-    ok = gb::tools::SavePicture(NodeImage(Library), dir, "tree210.png", "PNG") && ok;
-    ok = gb::tools::SavePicture(NodeImage(AlbumShortcut), dir, "tree211.png", "PNG") && ok;
+    bool ok = gb::tools::SavePicture(gb::tools::MaskedImage(AllLocations), dir, "tree209.png", "PNG");
+    ok = gb::tools::SavePicture(gb::tools::MaskedImage(Library), dir, "tree210.png", "PNG") && ok;
+    ok = gb::tools::SavePicture(gb::tools::MaskedImage(AlbumShortcut), dir, "tree211.png", "PNG") && ok;
     ok = gb::tools::SavePicture(Title(), dir, "title.png", "PNG") && ok;
     return ok ? 0 : 1;
 }

@@ -15,16 +15,7 @@
 
 namespace {
 
-constexpr QRgb kMask = 0xFFFF00FF;
-
-QImage SmallImage(const std::function<void(QPainter&)>& draw) {
-    QImage image(16, 16, QImage::Format_RGB32);
-    image.fill(kMask);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    draw(p);
-    return image;
-}
+using gb::tools::kMask;
 
 // 501: a loudspeaker with sound waves.
 void Speaker(QPainter& p) {
@@ -94,9 +85,9 @@ QImage Logo() {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QDir dir = gb::tools::OutputFolder(argc, argv);
-    bool ok = gb::tools::SavePicture(SmallImage(Speaker), dir, "sound501.png", "PNG");
-    ok = gb::tools::SavePicture(SmallImage(WorkingPlugin), dir, "plugin502.png", "PNG") && ok;
-    ok = gb::tools::SavePicture(SmallImage(BrokenPlugin), dir, "plugin503.png", "PNG") && ok;
+    bool ok = gb::tools::SavePicture(gb::tools::MaskedImage(Speaker), dir, "sound501.png", "PNG");
+    ok = gb::tools::SavePicture(gb::tools::MaskedImage(WorkingPlugin), dir, "plugin502.png", "PNG") && ok;
+    ok = gb::tools::SavePicture(gb::tools::MaskedImage(BrokenPlugin), dir, "plugin503.png", "PNG") && ok;
     const int blocks[] = {8, 4, 2, 1, 1};
     for (int k = 1; k <= 5; ++k) {
         QImage picture = Quality(blocks[k - 1]);
