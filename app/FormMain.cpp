@@ -11,6 +11,7 @@
 #include "platform/Desktop.h"
 #include "platform/KeyState.h"
 #include "platform/MessageBox.h"
+#include "platform/TwipRect.h"
 #include "platform/window/WindowStyle.h"
 #include "plugins/GeneralPlugin.h"
 #include "resources/StringTable.h"
@@ -34,13 +35,6 @@ namespace gb {
 namespace {
 
 // Geometry of the window's design, in twips.
-struct TwipRect {
-    int left, top, width, height;
-    QRect Pixels() const {
-        const int x = TwipsPerPixelX(), y = TwipsPerPixelY();
-        return {left / x, top / y, width / x, height / y};
-    }
-};
 constexpr TwipRect kWindow{0, 0, 4800, 900};
 constexpr TwipRect kFrameControler{0, 0, 4110, 900};
 constexpr TwipRect kShapeJogs[2] = {{1425, 0, 2685, 480}, {1425, 495, 2685, 405}};

@@ -3,6 +3,7 @@
 #include "DriveIcon.h"
 #include "app/GeneralMain.h"
 #include "platform/Desktop.h"
+#include "platform/TwipRect.h"
 #include "platform/window/DeviceContexts.h"
 #include "resources/StringTable.h"
 #include "shell/ClassHelp.h"
@@ -23,13 +24,6 @@ namespace gb {
 namespace {
 
 // Geometry of the window's design, in twips.
-struct TwipRect {
-    int left, top, width, height;
-    QRect Pixels() const {
-        const int x = TwipsPerPixelX(), y = TwipsPerPixelY();
-        return {left / x, top / y, width / x, height / y};
-    }
-};
 
 constexpr TwipRect kClient{0, 0, 4800, 3600};
 constexpr TwipRect kImageTitle{4245, 75, 480, 480};
