@@ -243,7 +243,7 @@ Picture GetThumbnail(int index, bool framed) {
     return box.Image();
 }
 
-Picture LoadPictureFile(const std::string& path, bool& mode, int16_t& width, int16_t& height) {
+Picture LoadPictureFile(const std::string& path, bool& mode, int16_t& width, int16_t& height, QSize fit) {
     Picture result;
     for (const PluginEntry& plugin : Plugins.Entries) {
         LinkStart(plugin.Path);
@@ -263,7 +263,9 @@ Picture LoadPictureFile(const std::string& path, bool& mode, int16_t& width, int
     }
     if (!result.IsEmpty()) return result;
 
-    LoadedPicture loaded = LoadPictureFromFile(path, mode ? std::max<int>(Album.CellSize, 1) : 0);
+    LoadedPicture loaded = mode ? LoadPictureFromFile(path, std::max<int>(Album.CellSize, 1))
+                           : fit.isEmpty() ? LoadPictureFromFile(path)
+                                           : LoadPictureToFit(path, fit);
     if (loaded.picture.IsEmpty()) return result;
     width = int16_t(std::min(loaded.fullWidth, 0x7FFF));
     height = int16_t(std::min(loaded.fullHeight, 0x7FFF));

@@ -31,7 +31,9 @@ Picture GetThumbnail(int index, bool framed);
 // Decodes one picture: through every plug-in that reads it (the last one wins), else the
 // platform's loader. `mode` true asks for a preview and turns false when only the full
 // picture could be had. width and height receive the picture's full size.
-Picture LoadPictureFile(const std::string& path, bool& mode, int16_t& width, int16_t& height);
+// With `fit` not empty, a full picture that the platform's loader reads and that is
+// larger than `fit` comes decoded at the size it will be shown at.
+Picture LoadPictureFile(const std::string& path, bool& mode, int16_t& width, int16_t& height, QSize fit = {});
 
 // The pattern list in use (the plug-in registry's, or the built-in one before it exists).
 const std::vector<std::string>& CurrentPatterns();

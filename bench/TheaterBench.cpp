@@ -1,6 +1,7 @@
-// The theater showing a 12-megapixel camera picture, windowed, without and with a live
-// filter: what a person waits for between two pictures of a slideshow (transition
-// sleeps excluded: the picture is shown without a transition).
+// The theater showing a 12-megapixel camera picture, windowed (1:1) and in theater mode
+// (fitted to the screen), without and with a live filter: what a person waits for
+// between two pictures of a slideshow (transition sleeps excluded: the picture is shown
+// without a transition).
 #include "BenchPictures.h"
 #include "album/AlbumRecords.h"
 #include "album/GeneralAlbum.h"
@@ -29,11 +30,16 @@ void BM_TheaterShows12Megapixels(benchmark::State& state) {
     gb::Extra.LiveFilter = int16_t(state.range(0));
     QWidget controller;
     gb::FormTheater theater(&controller);
+    theater.CinemaTheaterMode(state.range(1) != 0);
     theater.ShowCinema();
     for (auto _ : state) benchmark::DoNotOptimize(theater.StartCinema());
     theater.HideCinema();
-    state.SetLabel(state.range(0) == 0 ? "no filter" : state.range(0) == 12 ? "monotone" : "sepia");
+    state.SetLabel(std::string(state.range(1) ? "theater mode, " : "windowed, ") +
+                   (state.range(0) == 0 ? "no filter" : state.range(0) == 12 ? "monotone" : "sepia"));
 }
-BENCHMARK(BM_TheaterShows12Megapixels)->Arg(0)->Arg(12)->Arg(13)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_TheaterShows12Megapixels)
+    ->ArgsProduct({{0, 13}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "platform/KeyState.h"
 #include "platform/Random.h"
 #include "platform/draw/Rounding.h"
+#include "platform/loader/PictureLoader.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -251,8 +252,13 @@ bool FormTheater::StartCinema() {
     const bool blank = title.find_first_not_of(' ') == std::string::npos;
     caption_ = blank ? gallery.Title : title + " " + gallery.Title;
 
+    // Where the picture will be shown is known from its header, so a camera picture is
+    // decoded at about the size it is shown at instead of at full size.
+    const std::string path = Album.Folder + "/" + gallery.FileName;
+    const QSize header = PictureFileSize(path);
+    const QSize fit = header.isEmpty() ? QSize() : ComputeDisplayRect(header.width(), header.height()).size();
     bool preview = false;
-    const Picture picture = LoadPictureFile(Album.Folder + "/" + gallery.FileName, preview, gallery.Width, gallery.Height);
+    const Picture picture = LoadPictureFile(path, preview, gallery.Width, gallery.Height, fit);
     if (picture.IsEmpty()) return false;
 
     display_ = ComputeDisplayRect(gallery.Width, gallery.Height);

@@ -14,20 +14,25 @@
 namespace gb {
 namespace {
 
-// The size that fits a square of `side` with the picture's proportions, at least 1.
-QSize FitInto(QSize size, int side) {
-    if (size.width() <= side && size.height() <= side) return size;
-    QSize fitted = size.scaled(side, side, Qt::KeepAspectRatio);
+// The bitmap formats the loader reads (by the file's content, not its name).
+bool IsBitmapFormat(QImageReader& reader) {
+    static const QSet<QByteArray> kFormats = {"bmp", "gif", "jpeg", "jpg"};
+    return kFormats.contains(reader.format().toLower());
+}
+
+// The size that fits `box` with the picture's proportions, at least 1; a picture that
+// fits already keeps its size.
+QSize FitInto(QSize size, QSize box) {
+    if (size.width() <= box.width() && size.height() <= box.height()) return size;
+    QSize fitted = size.scaled(box, Qt::KeepAspectRatio);
     return fitted.expandedTo(QSize(1, 1));
 }
 
-LoadedPicture LoadBitmap(const QString& file, int thumbnailSide) {
+LoadedPicture LoadBitmap(const QString& file, QSize fit) {
     LoadedPicture result;
     QImageReader reader(file);
     reader.setDecideFormatFromContent(true);
-    QByteArray format = reader.format().toLower();
-    static const QSet<QByteArray> kFormats = {"bmp", "gif", "jpeg", "jpg"};
-    if (!kFormats.contains(format)) return result;
+    if (!IsBitmapFormat(reader)) return result;
 
     QSize stored = reader.size();
     if (!stored.isValid() || stored.isEmpty()) return result;
@@ -37,10 +42,10 @@ LoadedPicture LoadBitmap(const QString& file, int thumbnailSide) {
     reader.setAutoTransform(true);
     bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
     QSize upright = turned ? stored.transposed() : stored;
-    if (thumbnailSide > 0) {
+    if (fit.isValid() && !fit.isEmpty()) {
         // The reader scales before it turns the picture, so the wanted size is given in
         // the stored orientation; a JPEG then decodes at a reduced scale.
-        QSize wanted = FitInto(stored, thumbnailSide);
+        QSize wanted = FitInto(stored, turned ? fit.transposed() : fit);
         if (wanted != stored) reader.setScaledSize(wanted);
         reader.setQuality(100);
     }
@@ -99,7 +104,23 @@ std::optional<LoadedPicture> LoadMetafile(const std::string& path) {
 
 LoadedPicture LoadPictureFromFile(const std::string& path, int thumbnailSide) {
     if (std::optional<LoadedPicture> metafile = LoadMetafile(path)) return *metafile;
-    return LoadBitmap(QString::fromStdString(path), thumbnailSide);
+    return LoadBitmap(QString::fromStdString(path), thumbnailSide > 0 ? QSize(thumbnailSide, thumbnailSide) : QSize());
+}
+
+LoadedPicture LoadPictureToFit(const std::string& path, QSize fit) {
+    if (std::optional<LoadedPicture> metafile = LoadMetafile(path)) return *metafile;
+    return LoadBitmap(QString::fromStdString(path), fit);
+}
+
+QSize PictureFileSize(const std::string& path) {
+    if (std::optional<LoadedPicture> metafile = LoadMetafile(path)) return {metafile->fullWidth, metafile->fullHeight};
+    QImageReader reader(QString::fromStdString(path));
+    reader.setDecideFormatFromContent(true);
+    if (!IsBitmapFormat(reader)) return {};
+    reader.setAutoTransform(true);
+    QSize stored = reader.size();
+    if (!stored.isValid()) return {};
+    return (reader.transformation() & QImageIOHandler::TransformationRotate90) ? stored.transposed() : stored;
 }
 
 Picture LoadResourcePicture(const std::string& resourcePath) {

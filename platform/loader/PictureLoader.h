@@ -21,6 +21,16 @@ struct LoadedPicture {
 // 100 megapixels are refused.
 LoadedPicture LoadPictureFromFile(const std::string& path, int thumbnailSide = 0);
 
+// The same for a picture that will be shown scaled into `fit` (width x height): a
+// bitmap larger than that is decoded at a reduced scale (JPEG) and scaled smoothly to
+// fit; smaller pictures and metafiles come at their own size. The full size is
+// reported as always.
+LoadedPicture LoadPictureToFit(const std::string& path, QSize fit);
+
+// The picture's own size in pixels from its header (turned upright as shown), without
+// decoding it; an empty size when the loader does not read the file.
+QSize PictureFileSize(const std::string& path);
+
 // A picture built into the program (a Qt resource path such as ":/pictures/x.png");
 // empty when there is none.
 Picture LoadResourcePicture(const std::string& resourcePath);
