@@ -9,6 +9,7 @@
 #include "platform/window/WindowStyle.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QRubberBand>
 #include <QScreen>
@@ -140,7 +141,9 @@ void ClassWindow::DrawTitle(int16_t Left, int16_t Top, int16_t Width, int16_t He
             if (Style & 0x2) font.setPointSizeF(font.pointSizeF() * 0.85);
             p.setFont(font);
             p.setPen(Sys(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
-            p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, title);
+            // A caption longer than the bar ends in an ellipsis, as caption bars do.
+            QString shown = QFontMetrics(font).elidedText(title, Qt::ElideRight, text.width());
+            p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, shown);
         }
     });
 }
